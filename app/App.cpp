@@ -1,0 +1,18 @@
+#include "App.h"
+
+#include "Runtime.h"
+
+App* App::Get() { return dynamic_cast<App*>(RuntimeAppObject()); }
+
+void App::Event_Open() { loadPrefs(); }
+
+void App::Event_Close() { savePrefs(); }
+
+// The About window comes with the dialogs; until then the command is
+// left unhandled.
+bool App::FileAboutlumaDex_Action() { return false; }
+
+// The Preferences dialog comes with the dialogs; until then the command is
+// left unhandled.
+bool App::FilePreferences_Action() { return false; }
+

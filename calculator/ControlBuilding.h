@@ -1,0 +1,110 @@
+#pragma once
+
+// Building a window from its layout data: the window's own stream, then each
+// control in creation order.
+
+#include "Controls.h"
+#include "NilObjectException.h"
+#include "Picture.h"
+#include "PropertyStream.h"
+#include "Window.h"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+// The layout data of one control.
+struct ControlLayout {
+    std::string_view name;
+    std::string_view className;
+    std::string_view stream;
+    // Set in code before the stream, since no stream holds it; none keeps
+    // the framework's default size.
+    std::optional<float> textSize;
+};
+
+// Applies the window's stream to the window.
+void ApplyWindowStream(Window& window, std::string_view stream);
+
+template <class C, class... Classes> constexpr bool IsOneOf = (std::is_same_v<C, Classes> || ...);
+
+// The controls whose class has a text size and unit.
+template <class C>
+constexpr bool HasTextSize =
+    IsOneOf<C, Listbox, BevelButton, Label, TextField, GroupBox, PopupMenu, PushButton>;
+
+template <class C> constexpr std::string_view ControlClassName() {
+    if constexpr (std::is_same_v<C, Rectangle>) {
+        return "Rectangle";
+    } else if constexpr (std::is_same_v<C, RoundRectangle>) {
+        return "RoundRectangle";
+    } else if constexpr (std::is_same_v<C, Listbox>) {
+        return "Listbox";
+    } else if constexpr (std::is_same_v<C, BevelButton>) {
+        return "BevelButton";
+    } else if constexpr (std::is_same_v<C, Slider>) {
+        return "Slider";
+    } else if constexpr (std::is_same_v<C, Label>) {
+        return "Label";
+    } else if constexpr (std::is_same_v<C, TextField>) {
+        return "TextField";
+    } else if constexpr (std::is_same_v<C, GroupBox>) {
+        return "GroupBox";
+    } else if constexpr (std::is_same_v<C, PopupMenu>) {
+        return "PopupMenu";
+    } else if constexpr (std::is_same_v<C, PushButton>) {
+        return "PushButton";
+    } else {
+        static_assert(std::is_same_v<C, Canvas>, "not a control class");
+        return "Canvas";
+    }
+}
+
+// Raises std::invalid_argument when the layout does not fit the class it is
+// built as: another class name, a text size for a class without one, or a
+// picture for a class that shows none.
+void CheckControlLayout(const ControlLayout& layout, std::string_view className, bool hasTextSize,
+                        bool showsPicture, bool picture);
+
+// The control added to the window under the name, as its class; a missing
+// control raises NilObjectException.
+template <class C> C* FetchControl(const Window& window, const std::string& name) {
+    return NotNil(dynamic_cast<C*>(window.ControlByName(name)), "FetchControl: no such control");
+}
+
+// Builds one control: creates it, adds it to the window under its name, sets
+// its picture (the icon of a BevelButton, the backdrop of a Canvas; a null
+// picture leaves it without one), sets its text size when the layout gives
+// one and its text unit, then applies its stream. Every step after the first
+// fetches the control again by name. No handler is attached yet, so none
+// runs for the stream's values; the caller attaches them to the result.
+template <class C>
+C* BuildControl(Window& window, const ControlLayout& layout,
+                std::shared_ptr<Picture> picture = nullptr) {
+    constexpr bool showsPicture = IsOneOf<C, BevelButton, Canvas>;
+    CheckControlLayout(layout, ControlClassName<C>(), HasTextSize<C>, showsPicture,
+                       picture != nullptr);
+    const std::string name(layout.name);
+    window.AddControl(name, std::make_unique<C>());
+    if constexpr (std::is_same_v<C, BevelButton>) {
+        if (picture) {
+            FetchControl<C>(window, name)->Icon(std::move(picture));
+        }
+    } else if constexpr (std::is_same_v<C, Canvas>) {
+        if (picture) {
+            FetchControl<C>(window, name)->Backdrop(std::move(picture));
+        }
+    }
+    if constexpr (HasTextSize<C>) {
+        if (layout.textSize) {
+            FetchControl<C>(window, name)->TextSize(*layout.textSize);
+        }
+        FetchControl<C>(window, name)->TextUnit(0);
+    }
+    SetProperties(FetchControl<C>(window, name),
+                  ReadPropertyStream(layout.stream, layout.className));
+    return FetchControl<C>(window, name);
+}

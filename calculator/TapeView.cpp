@@ -1,0 +1,60 @@
+// The tape as the user works on it: descriptions, clearing, text size.
+
+#include "NilObjectException.h"
+#include "NumberText.h"
+#include "TextHelpers.h"
+#include "Window1.h"
+
+namespace {
+
+constexpr int kDescriptionColumn = 0;
+
+} // namespace
+
+bool Window1::ListBox1_CellClick(Listbox& list, int row, int column, int, int) {
+    if (column == kDescriptionColumn) {
+        list.EditCell(row, kDescriptionColumn);
+    }
+    return false;
+}
+
+// Return opens the description of the row after the selected one (the
+// first row when none is selected); with no such row it does nothing.
+bool Window1::ListBox1_KeyDown(Listbox&, const std::string& key) {
+    if (key == Chr(13)) {
+        Listbox& tape = *NotNil(ListBox1(), "ListBox1");
+        const int row = tape.ListIndex() + 1;
+        if (row < tape.ListCount()) {
+            tape.EditCell(row, kDescriptionColumn);
+        }
+    }
+    return false;
+}
+
+void Window1::BevelButton21_Action(BevelButton&) {
+    Listbox& tape = *NotNil(ListBox1(), "ListBox1");
+    tape.DeleteAllRows();
+    tape.ScrollPosition(0);
+}
+
+// The tape takes the slider's size, and the read-out over the tape shows it
+// until the pointer leaves the slider.
+void Window1::Slider1_ValueChanged(Slider&) {
+    Listbox& tape = *NotNil(ListBox1(), "ListBox1");
+    Slider& slider = *NotNil(Slider1(), "Slider1");
+    RoundRectangle& backdrop = *NotNil(tRect(), "tRect");
+    Label& readout = *NotNil(tSIze(), "tSIze");
+    tape.TextSize(slider.Value());
+    backdrop.Visible(true);
+    backdrop.Width(tape.Width());
+    readout.Visible(true);
+    readout.Text(Str(static_cast<std::int32_t>(slider.Value())) + " pt.");
+}
+
+void Window1::Slider1_MouseExit(Slider&) {
+    NotNil(tSIze(), "tSIze")->Visible(false);
+    NotNil(tRect(), "tRect")->Visible(false);
+}
+
+// Printing the tape comes with its own change.
+void Window1::BevelButton22_Action(BevelButton&) {}

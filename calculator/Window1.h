@@ -1,0 +1,96 @@
+#pragma once
+
+#include "Controls.h"
+#include "Window.h"
+
+#include <string>
+
+// The calculator window: the keypad panel with the display, and the tape
+// panel with the paper tape. It keeps no state of its own: the display's
+// text, the tape's rows and the panels' places are the state.
+class Window1 : public Window {
+public:
+    Window1();
+
+    // The open calculator window, created when none is open.
+    static Window1* Get();
+
+    // Construction hooks.
+    void Layout() override;
+    void CreateControls() override;
+    void CreateControls0();
+    void CreateControls1();
+
+    // Control accessors: the control of that name, or null.
+    Rectangle* Rectangle2() const;
+    Listbox* ListBox1() const;
+    BevelButton* BevelButton21() const;
+    Slider* Slider1() const;
+    BevelButton* BevelButton22() const;
+    Label* StaticText1() const;
+    Label* StaticText2() const;
+    RoundRectangle* tRect() const;
+    Label* tSIze() const;
+    Rectangle* Rectangle1() const;
+    BevelButton* BevelButton1() const;
+    BevelButton* BevelButton3() const;
+    BevelButton* BevelButton4() const;
+    BevelButton* BevelButton5() const;
+    BevelButton* BevelButton6() const;
+    BevelButton* BevelButton7() const;
+    BevelButton* BevelButton8() const;
+    BevelButton* BevelButton9() const;
+    BevelButton* BevelButton10() const;
+    BevelButton* BevelButton11() const;
+    BevelButton* BevelButton12() const;
+    BevelButton* BevelButton14() const;
+    BevelButton* BevelButton16() const;
+    BevelButton* BevelButton17() const;
+    BevelButton* BevelButton18() const;
+    BevelButton* BevelButton19() const;
+    TextField* LCD() const;
+    BevelButton* BevelButton20() const;
+    BevelButton* MClear() const;
+    BevelButton* MAdd() const;
+    BevelButton* MSubtract() const;
+    BevelButton* MShow() const;
+
+    // The tape.
+    bool ListBox1_CellClick(Listbox& list, int row, int column, int x, int y);
+    bool ListBox1_KeyDown(Listbox& list, const std::string& key);
+    void BevelButton21_Action(BevelButton& button);
+    void Slider1_ValueChanged(Slider& slider);
+    void Slider1_MouseExit(Slider& slider);
+    void BevelButton22_Action(BevelButton& button);
+
+    // The keypad: the ten digit keys share one handler, which enters the
+    // pressed key's caption.
+    void DigitButton_Action(BevelButton& button);
+    void BevelButton12_Action(BevelButton& button);
+    void BevelButton14_Action(BevelButton& button);
+    void BevelButton16_Action(BevelButton& button);
+    void BevelButton17_Action(BevelButton& button);
+    void BevelButton18_Action(BevelButton& button);
+    void BevelButton19_Action(BevelButton& button);
+    void BevelButton20_Action(BevelButton& button);
+    void MClear_Action(BevelButton& button);
+    void MAdd_Action(BevelButton& button);
+    void MSubtract_Action(BevelButton& button);
+    void MShow_Action(BevelButton& button);
+
+    // Window events.
+    bool Event_KeyDown(const std::string& key) override;
+    void Event_Close() override;
+    bool Event_CancelClose(bool appQuitting) override;
+    void Event_Open() override;
+    void Event_Resizing() override;
+
+    // The display's rules, shared by the keypad and the keyboard.
+    void DigitRule(const std::string& digit);
+    void PointRule();
+    void ClearEntry();
+    // Appends the display's number with the operator to the tape.
+    void OperatorStep(const std::string& op);
+    // Closes the entry, evaluates the whole tape and shows the total.
+    void calculate();
+};

@@ -1,0 +1,68 @@
+// The calculator window's own events: the keypad's side, closing.
+
+#include "App.h"
+#include "NilObjectException.h"
+#include "Runtime.h"
+#include "Window1.h"
+
+namespace {
+
+App& TheApp() { return *NotNil(App::Get(), "App"); }
+
+constexpr int kMargin = 10;
+constexpr int kKeypadLeft = 10;
+constexpr int kTapeLeft = 480;
+// Where an opening window puts a keypad that is not on the left.
+constexpr int kKeypadOpeningRight = 533;
+
+int KeypadRightLeft(Window1& window) {
+    return window.Width() - NotNil(window.Rectangle1(), "Rectangle1")->Width() - kMargin;
+}
+
+} // namespace
+
+void Window1::Event_Open() {
+    if (TheApp().layout != "left") {
+        NotNil(NotNil(Get())->Rectangle1(), "Rectangle1")->Left(kKeypadOpeningRight);
+        NotNil(NotNil(Get())->Rectangle2(), "Rectangle2")->Left(kMargin);
+    }
+}
+
+// With the keypad on the right, it keeps to the window's right edge.
+void Window1::Event_Resizing() {
+    if (TheApp().layout == "right") {
+        Window1& window = *NotNil(Get());
+        NotNil(window.Rectangle1(), "Rectangle1")->Left(KeypadRightLeft(window));
+    }
+}
+
+// The window's place, size and the tape's text size go into the settings
+// before it closes; closing is never refused.
+bool Window1::Event_CancelClose(bool) {
+    App& app = TheApp();
+    Window1& window = *NotNil(Get());
+    app.winTop = window.Top();
+    app.winLeft = window.Left();
+    app.winWidth = window.Width();
+    app.winHeight = window.Height();
+    app.tapeSize = NotNil(window.Slider1(), "Slider1")->Value();
+    return false;
+}
+
+void Window1::Event_Close() { Quit(0); }
+
+bool App::LayoutSwitch_Action() {
+    Window1& window = *NotNil(Window1::Get());
+    Rectangle& keypad = *NotNil(window.Rectangle1(), "Rectangle1");
+    Rectangle& tape = *NotNil(window.Rectangle2(), "Rectangle2");
+    if (keypad.Left() == kKeypadLeft) {
+        keypad.Left(KeypadRightLeft(window));
+        tape.Left(kMargin);
+        layout = "right";
+    } else {
+        keypad.Left(kKeypadLeft);
+        tape.Left(kTapeLeft);
+        layout = "left";
+    }
+    return true;
+}

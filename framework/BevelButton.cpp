@@ -1,0 +1,208 @@
+#include "BevelButton.h"
+
+#include "ControlImpl.h"
+#include "Dispatch.h"
+#include "PictureImpl.h"
+#include "QtColor.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
+
+namespace {
+
+// The caption and icon keep this far from the edges of the face; the style's
+// own content margins would clip a 72-pixel caption on an 80-pixel key.
+constexpr int kContentMargin = 2;
+
+// A button face drawn by the current style, with a caption and an icon drawn
+// over it by the button itself.
+class BevelButtonWidget : public QAbstractButton {
+public:
+    BevelButtonWidget() {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_Hover);
+        connect(this, &QAbstractButton::clicked, this, [this] {
+            if (action) {
+                Guarded(std::function<void()>(action));
+            }
+        });
+    }
+
+    std::string caption;
+    int captionAlign = 3;
+    int captionDelta = 0;
+    Color textColor = RGB(0, 0, 0);
+    bool hasBackColor = false;
+    Color backColor = RGB(255, 255, 255);
+    std::shared_ptr<Picture> icon;
+    int iconDX = 0;
+    int iconDY = 0;
+    bool value = false;
+    std::function<void()> action;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        DrawFace(painter);
+        if (!isEnabled()) {
+            painter.setOpacity(0.5);
+        }
+        const QRect content =
+            rect().adjusted(kContentMargin, kContentMargin, -kContentMargin, -kContentMargin);
+        if (icon) {
+            DrawIcon(painter, content);
+        }
+        if (!caption.empty()) {
+            DrawCaption(painter, content);
+        }
+    }
+
+private:
+    void DrawFace(QPainter& painter) {
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.state |= (isDown() || value) ? QStyle::State_Sunken : QStyle::State_Raised;
+        if (underMouse()) {
+            option.state |= QStyle::State_MouseOver;
+        }
+        if (hasBackColor) {
+            option.palette.setColor(QPalette::Button, ToQColor(backColor));
+        }
+        style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    }
+
+    // Centred, offset by IconDX and IconDY, scaled down to fit the face.
+    void DrawIcon(QPainter& painter, const QRect& content) {
+        const QImage& image = icon->Impl().image;
+        if (image.isNull()) {
+            return;
+        }
+        QSize size = image.size();
+        if (size.width() > content.width() || size.height() > content.height()) {
+            size.scale(content.size(), Qt::KeepAspectRatio);
+        }
+        QRect target(QPoint(), size);
+        target.moveCenter(content.center() + QPoint(iconDX, iconDY));
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, image);
+        painter.restore();
+    }
+
+    // CaptionAlign 0 sets the caption at the left, CaptionDelta pixels in;
+    // every other alignment centres it.
+    void DrawCaption(QPainter& painter, const QRect& content) {
+        QRect area = content;
+        Qt::Alignment alignment = Qt::AlignCenter;
+        if (captionAlign == 0) {
+            area.setLeft(std::max(content.left(), captionDelta));
+            alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        }
+        painter.setFont(font());
+        painter.setPen(ToQColor(textColor));
+        painter.drawText(area, static_cast<int>(alignment) | Qt::TextDontClip,
+                         QString::fromStdString(caption));
+    }
+};
+
+BevelButtonWidget& View(const BevelButton& control) {
+    return *control.Impl().As<BevelButtonWidget>();
+}
+
+} // namespace
+
+BevelButton::BevelButton() : RectControl(std::make_unique<ControlImpl>(new BevelButtonWidget)) {}
+
+const std::string& BevelButton::Caption() const {
+    return View(*this).caption;
+}
+void BevelButton::Caption(const std::string& value) {
+    BevelButtonWidget& view = View(*this);
+    view.caption = value;
+    // A button without a caption (a picture button) is known by its name.
+    view.setAccessibleName(QString::fromStdString(value.empty() ? Name() : value));
+    view.update();
+}
+
+int BevelButton::CaptionAlign() const {
+    return View(*this).captionAlign;
+}
+void BevelButton::CaptionAlign(int value) {
+    View(*this).captionAlign = value;
+    View(*this).update();
+}
+
+int BevelButton::CaptionDelta() const {
+    return View(*this).captionDelta;
+}
+void BevelButton::CaptionDelta(int value) {
+    View(*this).captionDelta = value;
+    View(*this).update();
+}
+
+Color BevelButton::TextColor() const {
+    return View(*this).textColor;
+}
+void BevelButton::TextColor(Color value) {
+    View(*this).textColor = value;
+    View(*this).update();
+}
+
+std::shared_ptr<Picture> BevelButton::Icon() const {
+    return View(*this).icon;
+}
+void BevelButton::Icon(std::shared_ptr<Picture> picture) {
+    View(*this).icon = std::move(picture);
+    View(*this).update();
+}
+
+void BevelButton::Push() {
+    View(*this).click();
+}
+
+void BevelButton::Action(std::function<void(BevelButton&)> handler) {
+    View(*this).action = [this, handler = std::move(handler)] { handler(*this); };
+}
+
+bool BevelButton::SetOwnProperty(const Property& property) {
+    const std::string& key = property.key;
+    BevelButtonWidget& view = View(*this);
+    if (key == "Caption") {
+        Caption(StringValue(property));
+    } else if (key == "CaptionAlign") {
+        CaptionAlign(IntegerValue(property));
+    } else if (key == "CaptionDelta") {
+        CaptionDelta(IntegerValue(property));
+    } else if (key == "TextColor") {
+        TextColor(ColorValue(property));
+    } else if (key == "HasBackColor") {
+        view.hasBackColor = BooleanValue(property);
+        view.update();
+    } else if (key == "BackColor") {
+        view.backColor = ColorValue(property);
+        view.update();
+    } else if (key == "IconDX") {
+        view.iconDX = IntegerValue(property);
+        view.update();
+    } else if (key == "IconDY") {
+        view.iconDY = IntegerValue(property);
+        view.update();
+    } else if (key == "Value") {
+        // A button whose Value is True is drawn pressed in.
+        view.value = BooleanValue(property);
+        view.update();
+    } else if (key == "CaptionPlacement" || key == "IconAlign" || key == "Bevel" ||
+               key == "HasMenu" || key == "MenuValue" || key == "ButtonType" ||
+               key == "AcceptFocus") {
+        // The face is the style's own, the caption and icon are centred, the
+        // button is a plain push button without a menu, and it never takes the
+        // focus: these values are accepted and change nothing.
+    } else {
+        return false;
+    }
+    return true;
+}

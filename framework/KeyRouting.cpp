@@ -1,0 +1,109 @@
+#include "KeyRouting.h"
+
+#include "ControlImpl.h"
+#include "Dispatch.h"
+#include "PushButton.h"
+#include "TextHelpers.h"
+#include "WindowImpl.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+std::string KeyText(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Enter:
+        return Chr(3);
+    case Qt::Key_Return:
+        return Chr(13);
+    case Qt::Key_Escape:
+        return Chr(27);
+    case Qt::Key_Delete:
+        return Chr(127);
+    case Qt::Key_Backspace:
+        return Chr(8);
+    case Qt::Key_Tab:
+        return Chr(9);
+    case Qt::Key_Left:
+        return Chr(28);
+    case Qt::Key_Right:
+        return Chr(29);
+    case Qt::Key_Up:
+        return Chr(30);
+    case Qt::Key_Down:
+        return Chr(31);
+    default:
+        break;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+        return {};
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7F) {
+        return {};
+    }
+    return text.toStdString();
+}
+
+namespace {
+
+bool KeepsItsOwnKeys(const QWidget* widget) {
+    const auto* field = qobject_cast<const QLineEdit*>(widget);
+    return field != nullptr && !field->isReadOnly();
+}
+
+// Return and Enter press the window's default push button, Escape its
+// cancel button.
+bool PressDialogButton(WindowImpl& window, const std::string& key) {
+    const bool isDefault = key == Chr(13) || key == Chr(3);
+    const bool isCancel = key == Chr(27);
+    if (!isDefault && !isCancel) {
+        return false;
+    }
+    for (const auto& control : window.controls) {
+        auto* button = dynamic_cast<PushButton*>(control.get());
+        if (button != nullptr && button->Visible() && button->Enabled() &&
+            ((isDefault && button->Default()) || (isCancel && button->Cancel()))) {
+            button->Push();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+        return false;
+    }
+    auto* receiver = static_cast<QWidget*>(watched);
+    WindowImpl* window = WindowImplOfWidget(receiver);
+    if (window == nullptr) {
+        return false;
+    }
+    // A key is routed once, where it first arrives: the window's focused
+    // widget, or the window itself when nothing in it has the focus. The
+    // same event passed on to parent widgets is left alone.
+    QWidget* focus = window->top->focusWidget();
+    if (receiver != (focus != nullptr ? focus : window->top.data())) {
+        return false;
+    }
+    if (KeepsItsOwnKeys(receiver)) {
+        return false;
+    }
+    const std::string key = KeyText(*static_cast<QKeyEvent*>(event));
+    if (key.empty()) {
+        return false;
+    }
+    Window& owner = window->owner;
+    if (RectControl* control = window->ControlOfWidget(receiver)) {
+        auto& handler = control->Impl().keyDown;
+        if (handler && Guarded([&] { return handler(key); })) {
+            return true;
+        }
+    }
+    if (Guarded([&] { return owner.Event_KeyDown(key); })) {
+        return true;
+    }
+    return Guarded([&] { return PressDialogButton(*window, key); });
+}

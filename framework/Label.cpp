@@ -1,0 +1,159 @@
+#include "Label.h"
+
+#include "ControlImpl.h"
+#include "Dispatch.h"
+#include "QtColor.h"
+
+#include <QEnterEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+// Labels never paint a background of their own. A press that no handler
+// takes goes on to the window.
+class LabelWidget : public QLabel {
+public:
+    LabelWidget() {
+        setTextFormat(Qt::PlainText);
+        setAutoFillBackground(false);
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+    std::string text;
+    int textAlign = 0;
+    Color textColor = RGB(0, 0, 0);
+    std::function<bool(int x, int y)> mouseDown;
+    std::function<void()> mouseEnter;
+    std::function<void()> mouseExit;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (mouseDown) {
+            const QPoint at = event->position().toPoint();
+            auto handler = mouseDown;
+            if (Guarded([&] { return handler(at.x(), at.y()); })) {
+                event->accept();
+                return;
+            }
+        }
+        if (textInteractionFlags() & Qt::TextSelectableByMouse) {
+            QLabel::mousePressEvent(event);
+        } else {
+            event->ignore();
+        }
+    }
+
+    void enterEvent(QEnterEvent* event) override {
+        QLabel::enterEvent(event);
+        if (mouseEnter) {
+            Guarded(std::function<void()>(mouseEnter));
+        }
+    }
+
+    void leaveEvent(QEvent* event) override {
+        QLabel::leaveEvent(event);
+        if (mouseExit) {
+            Guarded(std::function<void()>(mouseExit));
+        }
+    }
+};
+
+LabelWidget& View(const Label& control) {
+    return *control.Impl().As<LabelWidget>();
+}
+
+// A multi-line label stands at the top of its box, a single line in the
+// middle of its height.
+void ApplyAlignment(LabelWidget& view) {
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (view.textAlign == 1) {
+        horizontal = Qt::AlignHCenter;
+    } else if (view.textAlign == 2) {
+        horizontal = Qt::AlignRight;
+    }
+    view.setAlignment(horizontal | (view.wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
+}
+
+} // namespace
+
+Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {}
+
+const std::string& Label::Text() const {
+    return View(*this).text;
+}
+void Label::Text(const std::string& value) {
+    LabelWidget& view = View(*this);
+    view.text = value;
+    // Carriage returns break lines as newlines do.
+    QString shown = QString::fromStdString(value);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    view.setText(shown);
+}
+
+int Label::TextAlign() const {
+    return View(*this).textAlign;
+}
+void Label::TextAlign(int value) {
+    View(*this).textAlign = value;
+    ApplyAlignment(View(*this));
+}
+
+Color Label::TextColor() const {
+    return View(*this).textColor;
+}
+void Label::TextColor(Color value) {
+    LabelWidget& view = View(*this);
+    view.textColor = value;
+    // Active and inactive only: a disabled label keeps the style's grey.
+    QPalette palette = view.palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, ToQColor(value));
+    }
+    view.setPalette(palette);
+    view.update();
+}
+
+bool Label::Multiline() const {
+    return View(*this).wordWrap();
+}
+void Label::Multiline(bool value) {
+    View(*this).setWordWrap(value);
+    ApplyAlignment(View(*this));
+}
+
+void Label::MouseDown(std::function<bool(Label&, int x, int y)> handler) {
+    View(*this).mouseDown = [this, handler = std::move(handler)](int x, int y) {
+        return handler(*this, x, y);
+    };
+}
+
+void Label::MouseEnter(std::function<void(Label&)> handler) {
+    View(*this).mouseEnter = [this, handler = std::move(handler)] { handler(*this); };
+}
+
+void Label::MouseExit(std::function<void(Label&)> handler) {
+    View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
+}
+
+bool Label::SetOwnProperty(const Property& property) {
+    const std::string& key = property.key;
+    if (key == "Text") {
+        Text(StringValue(property));
+    } else if (key == "TextAlign") {
+        TextAlign(IntegerValue(property));
+    } else if (key == "TextColor") {
+        TextColor(ColorValue(property));
+    } else if (key == "Multiline") {
+        Multiline(BooleanValue(property));
+    } else if (key == "Selectable") {
+        View(*this).setTextInteractionFlags(BooleanValue(property) ? Qt::TextSelectableByMouse
+                                                                   : Qt::NoTextInteraction);
+    } else if (key == "Transparent") {
+        // Labels here never paint a background, so every label is transparent.
+    } else {
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "RectControl.h"
+
+#include <functional>
+
+// A line or block of static text.
+class Label : public RectControl {
+public:
+    Label();
+
+    const std::string& Text() const;
+    void Text(const std::string& value);
+    // 0 left, 1 centred, 2 right.
+    int TextAlign() const;
+    void TextAlign(int value);
+    Color TextColor() const;
+    void TextColor(Color value);
+    bool Multiline() const;
+    void Multiline(bool value);
+
+    // Events: a press of the mouse button on the label (answers whether it
+    // was handled), the pointer entering and leaving it.
+    void MouseDown(std::function<bool(Label&, int x, int y)> handler);
+    void MouseEnter(std::function<void(Label&)> handler);
+    void MouseExit(std::function<void(Label&)> handler);
+
+protected:
+    bool SetOwnProperty(const Property& property) override;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "RectControl.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A list of rows of text cells. Rows are addressed from 0; a row or column
+// out of range raises std::out_of_range.
+class Listbox : public RectControl {
+public:
+    Listbox();
+
+    int ColumnCount() const;
+    void ColumnCount(int value);
+    // Column widths as a comma-separated list of pixels or percentages of
+    // the list's width ("50%,35%,15%").
+    void ColumnWidths(const std::string& value);
+
+    // Appends a row whose first cells take the given texts.
+    void AddRow(const std::vector<std::string>& texts);
+    void DeleteAllRows();
+    int ListCount() const;
+    // The index of the row added last, -1 when none was.
+    int LastIndex() const;
+
+    const std::string& Cell(int row, int column) const;
+    void Cell(int row, int column, const std::string& text);
+    // 0 default, 1 left, 2 centre, 3 right.
+    int CellAlignment(int row, int column) const;
+    void CellAlignment(int row, int column, int alignment);
+    bool CellItalic(int row, int column) const;
+    void CellItalic(int row, int column, bool italic);
+
+    // The selected row, -1 when none; setting -1 clears the selection.
+    int ListIndex() const;
+    void ListIndex(int row);
+    // The first visible row; a value past the end shows the last rows.
+    int ScrollPosition() const;
+    void ScrollPosition(int row);
+
+    // Opens the cell for typing in place; the text typed becomes the cell's.
+    void EditCell(int row, int column);
+
+    void CellClick(std::function<bool(Listbox&, int row, int column, int x, int y)> handler);
+    void KeyDown(std::function<bool(Listbox&, const std::string& key)> handler);
+
+protected:
+    bool SetOwnProperty(const Property& property) override;
+    void ApplyFont() override;
+};

@@ -1,0 +1,96 @@
+#pragma once
+
+// Framework-internal: the widget of a Listbox, a table with whole-row
+// selection over a ListboxModel, whose cell editors open only from code.
+
+#include "ListboxModel.h"
+
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Opens a one-line editor over a cell. Return, Enter, Tab and losing the
+// focus keep the typed text; Escape drops it.
+class ListboxDelegate : public QStyledItemDelegate {
+public:
+    explicit ListboxDelegate(QObject* parent);
+
+    // The editor opened last; null once it is gone.
+    QWidget* Editor() const { return editor_; }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    mutable QPointer<QWidget> editor_;
+};
+
+class ListboxView : public QTableView {
+public:
+    ListboxView();
+
+    ListboxModel& Model() const { return *model_; }
+
+    // Sets the font of the rows; italic cells show its italic version.
+    void ListFont(const QFont& font);
+    // Rows are a line of the font high plus padding, or as high as
+    // defaultRowHeight when that is positive.
+    void ApplyRowHeight();
+    // Pixels ("120") or percentages of the visible width ("50%"), one per
+    // column, separated by commas; columns without one share what is left.
+    void ColumnWidths(const std::string& value);
+    void ApplyColumnWidths();
+    void ApplyScrollBars();
+    void ApplyGridLines();
+
+    int SelectedRow() const;
+    // -1 clears the selection.
+    void SelectRow(int row);
+    int FirstVisibleRow();
+    // A row past the end shows the last rows.
+    void ScrollToRow(int row);
+
+    void EditCell(int row, int column);
+    // Closes an open cell editor; its text is kept when commit is true.
+    void CloseCellEditor(bool commit);
+
+    int defaultRowHeight = -1;
+    bool hasHorizontalScrollBar = false;
+    bool hasVerticalScrollBar = true;
+    // A scroll bar shows only while there is something to scroll.
+    bool autoHideScrollBars = true;
+    int gridLinesHorizontal = 0;
+    int gridLinesVertical = 0;
+    bool requiresSelection = false;
+    // Raised by a mouse press on a cell with the row, the column and the
+    // press position relative to the cell's top left corner; answering
+    // true keeps the list from handling the press itself.
+    std::function<bool(int row, int column, int x, int y)> cellClick;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyboardSearch(const QString& search) override;
+
+private:
+    struct ColumnWidth {
+        // Negative: not given.
+        double amount = -1;
+        bool percent = false;
+    };
+
+    QWidget* OpenEditor() const;
+
+    ListboxModel* model_;
+    ListboxDelegate* delegate_;
+    std::vector<ColumnWidth> columnWidths_;
+    QPersistentModelIndex editedIndex_;
+};

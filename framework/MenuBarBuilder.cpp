@@ -1,0 +1,100 @@
+#include "MenuBarBuilder.h"
+
+#include "Application.h"
+#include "Dispatch.h"
+#include "MenuItem.h"
+#include "Runtime.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <string>
+
+namespace {
+
+const char* const kCommandPrefix = "Cmd+";
+
+// "Cmd+" and a letter: the platform's command modifier with that letter,
+// which QKeySequence spells "Ctrl" (Command on macOS).
+QKeySequence ShortcutOf(const std::string& text) {
+    const std::string prefix = kCommandPrefix;
+    if (text.size() <= prefix.size() || text.compare(0, prefix.size(), prefix) != 0) {
+        return QKeySequence();
+    }
+    return QKeySequence(QStringLiteral("Ctrl+") +
+                        QString::fromStdString(text.substr(prefix.size())));
+}
+
+// The platform's standard editing on the focused text field or cell editor.
+void StandardEdit(const std::string& name) {
+    auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (field == nullptr) {
+        return;
+    }
+    if (name == "EditUndo") {
+        field->undo();
+    } else if (name == "EditCut") {
+        field->cut();
+    } else if (name == "EditCopy") {
+        field->copy();
+    } else if (name == "EditPaste") {
+        field->paste();
+    } else if (name == "EditClear") {
+        field->del();
+    } else if (name == "EditSelectAll") {
+        field->selectAll();
+    }
+}
+
+void AddItems(const MenuItem& menu, QMenu* target) {
+    for (int i = 0; i < menu.Count(); ++i) {
+        const MenuItem* item = menu.Item(i);
+        if (item->Text() == "-") {
+            target->addSeparator()->setObjectName(QString::fromStdString(item->Name()));
+            continue;
+        }
+        QAction* action = target->addAction(QString::fromStdString(item->Text()));
+        action->setObjectName(QString::fromStdString(item->Name()));
+        action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
+        if (item->Count() > 0) {
+            auto* submenu = new QMenu(target);
+            AddItems(*item, submenu);
+            action->setMenu(submenu);
+        } else {
+            QObject::connect(action, &QAction::triggered, target,
+                             [item] { Guarded([item] { DispatchMenuCommand(*item); }); });
+        }
+    }
+}
+
+} // namespace
+
+void DispatchMenuCommand(const MenuItem& item) {
+    Application* app = RuntimeAppObject();
+    if (app != nullptr && app->HasMenuHandler(item.Name())) {
+        app->HandleMenuCommand(item.Name());
+        return;
+    }
+    if (dynamic_cast<const QuitMenuItem*>(&item) != nullptr) {
+        Quit(0);
+    } else {
+        StandardEdit(item.Name());
+    }
+}
+
+QMenuBar* BuildMenuBarWidget(const MenuBar& bar, QWidget* parent) {
+    auto* widget = new QMenuBar(parent);
+    widget->setNativeMenuBar(false);
+    widget->setObjectName(QString::fromStdString(bar.Name()));
+    for (int i = 0; i < bar.Count(); ++i) {
+        const MenuItem* menu = bar.Item(i);
+        QMenu* target = widget->addMenu(QString::fromStdString(menu->Text()));
+        target->setObjectName(QString::fromStdString(menu->Name()));
+        AddItems(*menu, target);
+    }
+    return widget;
+}

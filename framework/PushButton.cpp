@@ -1,0 +1,83 @@
+#include "PushButton.h"
+
+#include "ControlImpl.h"
+#include "Dispatch.h"
+
+#include <QPushButton>
+
+namespace {
+
+class PushButtonWidget : public QPushButton {
+public:
+    PushButtonWidget() {
+        setFocusPolicy(Qt::NoFocus);
+        setAutoDefault(false);
+        connect(this, &QAbstractButton::clicked, this, [this] {
+            if (action) {
+                Guarded(std::function<void()>(action));
+            }
+        });
+    }
+
+    std::string caption;
+    bool cancel = false;
+    std::function<void()> action;
+};
+
+PushButtonWidget& View(const PushButton& control) {
+    return *control.Impl().As<PushButtonWidget>();
+}
+
+} // namespace
+
+PushButton::PushButton() : RectControl(std::make_unique<ControlImpl>(new PushButtonWidget)) {}
+
+const std::string& PushButton::Caption() const {
+    return View(*this).caption;
+}
+void PushButton::Caption(const std::string& value) {
+    PushButtonWidget& view = View(*this);
+    view.caption = value;
+    QString text = QString::fromStdString(value);
+    view.setAccessibleName(text);
+    // An ampersand is shown as it stands, not taken as a shortcut mark.
+    view.setText(text.replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+bool PushButton::Default() const {
+    return View(*this).isDefault();
+}
+void PushButton::Default(bool value) {
+    View(*this).setDefault(value);
+}
+
+bool PushButton::Cancel() const {
+    return View(*this).cancel;
+}
+void PushButton::Cancel(bool value) {
+    View(*this).cancel = value;
+}
+
+void PushButton::Push() {
+    View(*this).click();
+}
+
+void PushButton::Action(std::function<void(PushButton&)> handler) {
+    View(*this).action = [this, handler = std::move(handler)] { handler(*this); };
+}
+
+bool PushButton::SetOwnProperty(const Property& property) {
+    const std::string& key = property.key;
+    if (key == "Caption") {
+        Caption(StringValue(property));
+    } else if (key == "Default") {
+        Default(BooleanValue(property));
+    } else if (key == "Cancel") {
+        Cancel(BooleanValue(property));
+    } else if (key == "ButtonStyle") {
+        // Push buttons take the style's one look; the value is accepted.
+    } else {
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Property.h"
+
+#include <memory>
+#include <string>
+
+class Window;
+struct ControlImpl;
+
+// A control placed in a window. Positions are window coordinates in pixels,
+// also for a control enclosed by another one; moving a control moves every
+// control that it encloses by the same distance. The window owns its controls.
+class RectControl : public PropertyTarget {
+public:
+    ~RectControl() override;
+    RectControl(const RectControl&) = delete;
+    RectControl& operator=(const RectControl&) = delete;
+
+    const std::string& Name() const;
+    ::Window* Window() const;
+    // The enclosing control named by InitialParent, or null for the window.
+    RectControl* Parent() const;
+
+    int Left() const;
+    void Left(int value);
+    int Top() const;
+    void Top(int value);
+    int Width() const;
+    void Width(int value);
+    int Height() const;
+    void Height(int value);
+
+    bool LockLeft() const;
+    void LockLeft(bool value);
+    bool LockTop() const;
+    void LockTop(bool value);
+    bool LockRight() const;
+    void LockRight(bool value);
+    bool LockBottom() const;
+    void LockBottom(bool value);
+
+    bool Visible() const;
+    void Visible(bool value);
+    bool Enabled() const;
+    void Enabled(bool value);
+    int TabIndex() const;
+
+    // Text sizes are points shown as that many pixels; 0 is the default size.
+    double TextSize() const;
+    void TextSize(double points);
+    int TextUnit() const;
+    void TextUnit(int unit);
+    const std::string& TextFont() const;
+    void TextFont(const std::string& family);
+    bool Bold() const;
+    void Bold(bool value);
+    bool Italic() const;
+    void Italic(bool value);
+    bool Underline() const;
+    void Underline(bool value);
+
+    void SetProperty(const Property& property) override;
+
+    // Framework use only.
+    ControlImpl& Impl() const { return *impl_; }
+
+protected:
+    explicit RectControl(std::unique_ptr<ControlImpl> impl);
+    // The class's own keys; answers false for a key the class does not know.
+    virtual bool SetOwnProperty(const Property& property);
+    // Called after any font property changed, to refresh the widget's font.
+    virtual void ApplyFont();
+
+private:
+    std::unique_ptr<ControlImpl> impl_;
+};

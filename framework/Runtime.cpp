@@ -1,0 +1,166 @@
+#include "Runtime.h"
+
+#include "Application.h"
+#include "Dispatch.h"
+#include "Fonts.h"
+#include "KeyRouting.h"
+#include "Window.h"
+#include "WindowImpl.h"
+#include "WindowRegistry.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct RuntimeState {
+    std::unique_ptr<QApplication> ownApplication;
+    std::unique_ptr<Application> app;
+    KeyRouter* keyRouter = nullptr;
+    std::function<void(const std::string&)> reporter;
+    bool loopRunning = false;
+    bool quitting = false;
+    bool quitDone = false;
+    bool appClosed = false;
+    int exitCode = 0;
+};
+
+RuntimeState& State() {
+    static RuntimeState state;
+    return state;
+}
+
+void ShowReport(const std::string& description) {
+    QMessageBox::critical(nullptr, QStringLiteral("lumaDex"),
+                          QStringLiteral("An unexpected error occurred:\n%1")
+                              .arg(QString::fromStdString(description)));
+}
+
+} // namespace
+
+void RuntimeInit(int argc, char** argv) {
+    RuntimeState& state = State();
+    if (QApplication::instance() == nullptr) {
+        // Qt reads its own options from the command line; the program takes
+        // none, so Qt sees only the program's name.
+        static int qtArgc = 1;
+        static char name[] = "lumaDex";
+        static char* qtArgv[] = {argc > 0 && argv != nullptr ? argv[0] : name, nullptr};
+        state.ownApplication = std::make_unique<QApplication>(qtArgc, qtArgv);
+    }
+    QApplication::setApplicationName(QStringLiteral("lumaDex"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    InstallFontSubstitutions();
+    if (state.keyRouter == nullptr) {
+        state.keyRouter = new KeyRouter(QApplication::instance());
+        QApplication::instance()->installEventFilter(state.keyRouter);
+    }
+    state.quitting = false;
+    state.quitDone = false;
+    state.appClosed = false;
+    state.exitCode = 0;
+}
+
+void RunFrameworkInitialization(void (*startup)()) {
+    if (startup != nullptr) {
+        startup();
+    }
+}
+
+void RuntimeRegisterAppObject(std::unique_ptr<Application> app) { State().app = std::move(app); }
+
+Application* RuntimeAppObject() { return State().app.get(); }
+
+void RuntimeOpen() {
+    if (Application* app = RuntimeAppObject()) {
+        app->Event_Open();
+    }
+}
+
+void RuntimeRun() {
+    RuntimeState& state = State();
+    RuntimeOpen();
+    if (state.quitDone) {
+        return;
+    }
+    state.loopRunning = true;
+    QApplication::exec();
+    state.loopRunning = false;
+}
+
+int RuntimeExit() {
+    RuntimeState& state = State();
+    ReleaseAllWindows();
+    state.app.reset();
+    if (state.ownApplication) {
+        state.keyRouter = nullptr;
+        state.ownApplication.reset();
+    }
+    const int code = state.exitCode;
+    state.quitting = false;
+    state.quitDone = false;
+    state.appClosed = false;
+    state.exitCode = 0;
+    return code;
+}
+
+bool RuntimeQuitting() { return State().quitting; }
+
+void Quit(int code) {
+    RuntimeState& state = State();
+    if (state.quitting) {
+        return;
+    }
+    state.quitting = true;
+    state.exitCode = code;
+    for (Window* window : OpenWindows()) {
+        if (!window->Impl().RequestClose(true)) {
+            state.quitting = false;
+            return;
+        }
+    }
+    if (!state.appClosed) {
+        state.appClosed = true;
+        if (Application* app = RuntimeAppObject()) {
+            Guarded([app] { app->Event_Close(); });
+        }
+    }
+    state.quitDone = true;
+    QCoreApplication::exit(code);
+}
+
+void NoteWindowClosed() {
+    RuntimeState& state = State();
+    if (state.loopRunning && !state.quitting && OpenWindows().empty()) {
+        Quit(0);
+    }
+}
+
+void UnhandledException(const std::exception& error) {
+    UnhandledException(std::string(error.what()));
+}
+
+void UnhandledException(const std::string& description) {
+    std::fprintf(stderr, "lumaDex: unhandled exception: %s\n", description.c_str());
+    std::fflush(stderr);
+    RuntimeState& state = State();
+    try {
+        if (state.reporter) {
+            state.reporter(description);
+        } else if (QApplication::instance() != nullptr) {
+            ShowReport(description);
+        }
+    } catch (...) {
+        // The report must never raise into the code that called it.
+        std::fputs("lumaDex: the report of an exception failed\n", stderr);
+    }
+}
+
+void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter) {
+    State().reporter = std::move(reporter);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+class Application;
+
+// Start-up and end of the program, in the order the program calls them:
+// RuntimeInit, RunFrameworkInitialization (which calls the start-up routine
+// back once), RuntimeRun (raises the application's Open event, runs the
+// event loop until the application quits), RuntimeExit (releases what the
+// framework holds and answers the exit status).
+void RuntimeInit(int argc, char** argv);
+void RunFrameworkInitialization(void (*startup)());
+void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
+// The registered application object, or null.
+Application* RuntimeAppObject();
+void RuntimeRun();
+int RuntimeExit();
+
+// Raises the application's Open event; RuntimeRun does it before the loop.
+void RuntimeOpen();
+
+// Asks the application to quit: every open window is asked to close (any of
+// them may refuse), each is closed, the application's Close event runs once,
+// and the event loop ends with the code as the exit status.
+void Quit(int code = 0);
+bool RuntimeQuitting();
+
+// The report of an exception that no code caught: a line on standard error
+// and a message box naming it. The program goes on running.
+void UnhandledException(const std::exception& error);
+void UnhandledException(const std::string& description);
+// Replaces the message box of the report (tests record reports instead).
+void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter);

@@ -1,0 +1,13 @@
+#include "Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+ScreenSize Screen(int index) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (index < 0 || index >= screens.size()) {
+        return {};
+    }
+    const QRect area = screens.at(index)->geometry();
+    return {area.width(), area.height()};
+}

@@ -1,0 +1,127 @@
+#include "TextField.h"
+
+#include "ControlImpl.h"
+#include "QtColor.h"
+
+#include <QLineEdit>
+
+#include <limits>
+
+namespace {
+
+class TextFieldWidget : public QLineEdit {
+public:
+    TextFieldWidget() {
+        // Also a read-only field takes the focus by a click, so that its
+        // text can be selected and copied.
+        setFocusPolicy(Qt::StrongFocus);
+        setMaxLength(std::numeric_limits<int>::max());
+    }
+
+    int alignment = 0;
+    Color textColor = RGB(0, 0, 0);
+    Color backColor = RGB(255, 255, 255);
+    int limitText = 0;
+};
+
+TextFieldWidget& View(const TextField& control) {
+    return *control.Impl().As<TextFieldWidget>();
+}
+
+} // namespace
+
+TextField::TextField() : RectControl(std::make_unique<ControlImpl>(new TextFieldWidget)) {}
+
+std::string TextField::Text() const {
+    return View(*this).text().toStdString();
+}
+void TextField::Text(const std::string& value) {
+    View(*this).setText(QString::fromStdString(value));
+}
+
+int TextField::Alignment() const {
+    return View(*this).alignment;
+}
+void TextField::Alignment(int value) {
+    TextFieldWidget& view = View(*this);
+    view.alignment = value;
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (value == 2) {
+        horizontal = Qt::AlignHCenter;
+    } else if (value == 3) {
+        horizontal = Qt::AlignRight;
+    }
+    view.setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+Color TextField::TextColor() const {
+    return View(*this).textColor;
+}
+void TextField::TextColor(Color value) {
+    TextFieldWidget& view = View(*this);
+    view.textColor = value;
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Text, ToQColor(value));
+    view.setPalette(palette);
+}
+
+Color TextField::BackColor() const {
+    return View(*this).backColor;
+}
+void TextField::BackColor(Color value) {
+    TextFieldWidget& view = View(*this);
+    view.backColor = value;
+    QPalette palette = view.palette();
+    palette.setColor(QPalette::Base, ToQColor(value));
+    view.setPalette(palette);
+}
+
+bool TextField::ReadOnly() const {
+    return View(*this).isReadOnly();
+}
+void TextField::ReadOnly(bool value) {
+    View(*this).setReadOnly(value);
+}
+
+int TextField::LimitText() const {
+    return View(*this).limitText;
+}
+void TextField::LimitText(int value) {
+    TextFieldWidget& view = View(*this);
+    view.limitText = value;
+    view.setMaxLength(value > 0 ? value : std::numeric_limits<int>::max());
+}
+
+bool TextField::SetOwnProperty(const Property& property) {
+    const std::string& key = property.key;
+    TextFieldWidget& view = View(*this);
+    if (key == "Text") {
+        Text(StringValue(property));
+    } else if (key == "Alignment") {
+        Alignment(IntegerValue(property));
+    } else if (key == "TextColor") {
+        TextColor(ColorValue(property));
+    } else if (key == "BackColor") {
+        BackColor(ColorValue(property));
+    } else if (key == "ReadOnly") {
+        ReadOnly(BooleanValue(property));
+    } else if (key == "LimitText") {
+        LimitText(IntegerValue(property));
+    } else if (key == "Border") {
+        view.setFrame(BooleanValue(property));
+    } else if (key == "Password") {
+        view.setEchoMode(BooleanValue(property) ? QLineEdit::Password : QLineEdit::Normal);
+    } else if (key == "UseFocusRing") {
+        view.setAttribute(Qt::WA_MacShowFocusRect, BooleanValue(property));
+    } else if (key == "CueText") {
+        view.setPlaceholderText(QString::fromStdString(StringValue(property)));
+    } else if (key == "Mask") {
+        view.setInputMask(QString::fromStdString(StringValue(property)));
+    } else if (key == "Format" || key == "AcceptTabs" || key == "AutomaticallyCheckSpelling") {
+        // A display format, Tab typed as text and spell checking do not
+        // exist in a one-line field here; the values are accepted.
+    } else {
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,407 @@
+#include "Window.h"
+
+#include "ControlImpl.h"
+#include "Dispatch.h"
+#include "MenuBarBuilder.h"
+#include "NilObjectException.h"
+#include "QtAccess.h"
+#include "RectControl.h"
+#include "WindowImpl.h"
+#include "WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <stdexcept>
+
+// ---- widgets ---------------------------------------------------------------
+
+TopLevelWidget::TopLevelWidget(Window& owner) : owner_(owner) {}
+
+void TopLevelWidget::closeEvent(QCloseEvent* event) {
+    if (owner_.Impl().RequestClose(false)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TopLevelWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    WindowImpl& impl = owner_.Impl();
+    impl.ArrangeChrome();
+    impl.ContentResized(width(), height() - impl.MenuBarHeight());
+}
+
+ContentWidget::ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+void ContentWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    Window& owner = owner_;
+    if (!Guarded([&] { return owner.Event_MouseDown(at.x(), at.y()); })) {
+        event->ignore();
+    }
+}
+
+// ---- window state ----------------------------------------------------------
+
+WindowImpl::WindowImpl(Window& window, std::string name)
+    : owner(window), registeredName(std::move(name)), top(new TopLevelWidget(window)) {
+    top->setAttribute(Qt::WA_DeleteOnClose, false);
+    top->setObjectName(QString::fromStdString(registeredName));
+    content = new ContentWidget(window, top);
+    content->setObjectName(QStringLiteral("content"));
+    content->setFocusPolicy(Qt::ClickFocus);
+}
+
+WindowImpl::~WindowImpl() {
+    // Controls go first: each deletes its own widget.
+    controls.clear();
+    delete top.data();
+}
+
+int WindowImpl::MenuBarHeight() const {
+    if (menuBarWidget == nullptr || !menuBarVisible) {
+        return 0;
+    }
+    return menuBarWidget->sizeHint().height();
+}
+
+void WindowImpl::ArrangeChrome() {
+    const int menuHeight = MenuBarHeight();
+    if (menuBarWidget != nullptr) {
+        menuBarWidget->setGeometry(0, 0, top->width(), menuHeight);
+        menuBarWidget->setVisible(menuBarVisible);
+    }
+    content->setGeometry(0, menuHeight, top->width(), std::max(0, top->height() - menuHeight));
+}
+
+void WindowImpl::ApplyLimits() {
+    const int menuHeight = MenuBarHeight();
+    if (resizeable) {
+        top->setMinimumSize(minWidth, minHeight + menuHeight);
+        top->setMaximumSize(maxWidth, maxHeight + menuHeight);
+    } else {
+        top->setFixedSize(width, height + menuHeight);
+    }
+}
+
+void WindowImpl::ContentResized(int newWidth, int newHeight) {
+    const int dx = newWidth - width;
+    const int dy = newHeight - height;
+    if (dx == 0 && dy == 0) {
+        return;
+    }
+    width = newWidth;
+    height = newHeight;
+    // Each control follows its own locks: locked on both sides of an axis it
+    // stretches, locked on the far side only it moves.
+    for (const auto& control : controls) {
+        ControlImpl& c = control->Impl();
+        if (c.lockLeft && c.lockRight) {
+            c.width += dx;
+        } else if (c.lockRight) {
+            c.left += dx;
+        }
+        if (c.lockTop && c.lockBottom) {
+            c.height += dy;
+        } else if (c.lockBottom) {
+            c.top += dy;
+        }
+        c.Place();
+    }
+    Window& window = owner;
+    Guarded([&] { window.Event_Resizing(); });
+}
+
+void WindowImpl::ResizeContent(int newWidth, int newHeight) {
+    newWidth = std::clamp(newWidth, minWidth, std::max(minWidth, maxWidth));
+    newHeight = std::clamp(newHeight, minHeight, std::max(minHeight, maxHeight));
+    if (!resizeable) {
+        width = newWidth;
+        height = newHeight;
+        ApplyLimits();
+    }
+    top->resize(newWidth, newHeight + MenuBarHeight());
+    ContentResized(newWidth, newHeight);
+}
+
+RectControl* WindowImpl::ControlOfWidget(const QWidget* widget) const {
+    for (; widget != nullptr && widget != content; widget = widget->parentWidget()) {
+        auto found = byWidget.find(widget);
+        if (found != byWidget.end()) {
+            return found->second;
+        }
+    }
+    return nullptr;
+}
+
+void WindowImpl::OrderTabStops() {
+    // Focus order follows TabIndex among the children of each enclosing
+    // control, the enclosing control's own place coming first.
+    auto path = [](const RectControl* control) {
+        std::vector<int> indices;
+        for (; control != nullptr; control = control->Parent()) {
+            indices.insert(indices.begin(), control->TabIndex());
+        }
+        return indices;
+    };
+    std::vector<RectControl*> focusable;
+    for (const auto& control : controls) {
+        if (control->Impl().widget->focusPolicy() & Qt::TabFocus) {
+            focusable.push_back(control.get());
+        }
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [&](const RectControl* a, const RectControl* b) { return path(a) < path(b); });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1]->Impl().widget, focusable[i]->Impl().widget);
+    }
+}
+
+void WindowImpl::ShowFirstTime() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint;
+    if (closeButton) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    if (minimizeButton) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (maximizeButton && resizeable) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    top->setWindowFlags(flags);
+    ApplyLimits();
+    if (!placedByCode) {
+        // 1: centred over the active window; 2: centred on the main screen;
+        // otherwise the window system places it.
+        QRect area;
+        if (placement == 1 && QGuiApplication::focusWindow() != nullptr) {
+            area = QGuiApplication::focusWindow()->geometry();
+        } else if (placement == 1 || placement == 2) {
+            if (QScreen* screen = QGuiApplication::primaryScreen()) {
+                area = screen->availableGeometry();
+            }
+        }
+        if (area.isValid()) {
+            QRect frame(0, 0, width, height + MenuBarHeight());
+            frame.moveCenter(area.center());
+            top->move(frame.topLeft());
+        }
+    }
+    shownOnce = true;
+}
+
+bool WindowImpl::RequestClose(bool appQuitting) {
+    if (closing) {
+        return true;
+    }
+    Window& window = owner;
+    if (Guarded([&] { return window.Event_CancelClose(appQuitting); })) {
+        return false;
+    }
+    closing = true;
+    Guarded([&] { window.Event_Close(); });
+    top->hide();
+    // Released once the current event is over: the code that closed the
+    // window may still be running inside one of its handlers.
+    RetireWindow(&owner);
+    NoteWindowClosed();
+    return true;
+}
+
+WindowImpl* WindowImplOfWidget(const QWidget* widget) {
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    const auto* top = dynamic_cast<const TopLevelWidget*>(widget->window());
+    if (top == nullptr) {
+        return nullptr;
+    }
+    for (Window* window : OpenWindows()) {
+        if (window->Impl().top == top) {
+            return &window->Impl();
+        }
+    }
+    return nullptr;
+}
+
+QWidget* TopLevelOf(const Window& window) { return window.Impl().top; }
+QWidget* ContentOf(const Window& window) { return window.Impl().content; }
+QMenuBar* MenuBarWidgetOf(const Window& window) { return window.Impl().menuBarWidget; }
+
+// ---- Window ----------------------------------------------------------------
+
+Window::Window(std::string registeredName)
+    : impl_(std::make_unique<WindowImpl>(*this, std::move(registeredName))) {}
+
+Window::~Window() = default;
+
+void Window::Constructor() {
+    Layout();
+    CreateControls();
+    impl_->OrderTabStops();
+    Event_Open();
+    if (impl_->visible && !impl_->closing) {
+        Show();
+    }
+}
+
+const std::string& Window::RegisteredName() const { return impl_->registeredName; }
+
+int Window::Left() const { return impl_->top->geometry().x(); }
+int Window::Top() const { return impl_->top->geometry().y(); }
+
+void Window::Left(int value) {
+    QRect area = impl_->top->geometry();
+    area.moveLeft(value);
+    impl_->top->setGeometry(area);
+    impl_->placedByCode = true;
+}
+
+void Window::Top(int value) {
+    QRect area = impl_->top->geometry();
+    area.moveTop(value);
+    impl_->top->setGeometry(area);
+    impl_->placedByCode = true;
+}
+
+int Window::Width() const { return impl_->width; }
+int Window::Height() const { return impl_->height; }
+void Window::Width(int value) { impl_->ResizeContent(value, impl_->height); }
+void Window::Height(int value) { impl_->ResizeContent(impl_->width, value); }
+int Window::MinWidth() const { return impl_->minWidth; }
+int Window::MinHeight() const { return impl_->minHeight; }
+int Window::MaxWidth() const { return impl_->maxWidth; }
+int Window::MaxHeight() const { return impl_->maxHeight; }
+
+const std::string& Window::Title() const { return impl_->title; }
+void Window::Title(const std::string& value) {
+    impl_->title = value;
+    impl_->top->setWindowTitle(QString::fromStdString(value));
+}
+
+bool Window::Visible() const { return impl_->visible; }
+
+::MenuBar* Window::MenuBar() const { return impl_->menuBar; }
+
+void Window::MenuBar(::MenuBar* bar) {
+    delete impl_->menuBarWidget;
+    impl_->menuBarWidget = nullptr;
+    impl_->menuBar = bar;
+    if (bar != nullptr) {
+        impl_->menuBarWidget = BuildMenuBarWidget(*bar, impl_->top);
+        impl_->menuBarWidget->show();
+    }
+    impl_->ApplyLimits();
+    impl_->top->resize(impl_->width, impl_->height + impl_->MenuBarHeight());
+    impl_->ArrangeChrome();
+}
+
+void Window::Show() {
+    if (impl_->closing) {
+        return;
+    }
+    if (!impl_->shownOnce) {
+        impl_->ShowFirstTime();
+    }
+    impl_->visible = true;
+    impl_->top->show();
+    impl_->top->raise();
+    impl_->top->activateWindow();
+}
+
+void Window::Close() {
+    if (impl_->RequestClose(false)) {
+        impl_->top->hide();
+    }
+}
+
+void Window::AddControl(const std::string& name, std::unique_ptr<RectControl> control) {
+    if (!control) {
+        throw NilObjectException("AddControl: no control");
+    }
+    if (impl_->byName.count(name) != 0) {
+        throw std::invalid_argument("AddControl: a control named " + name + " exists already");
+    }
+    RectControl* added = control.get();
+    ControlImpl& c = added->Impl();
+    c.name = name;
+    c.window = this;
+    c.widget->setParent(impl_->content);
+    c.widget->setObjectName(QString::fromStdString(name));
+    if (c.widget->accessibleName().isEmpty()) {
+        c.widget->setAccessibleName(QString::fromStdString(name));
+    }
+    c.Place();
+    c.widget->raise();
+    c.ApplyVisibility();
+    impl_->byName[name] = added;
+    impl_->byWidget[c.widget] = added;
+    impl_->controls.push_back(std::move(control));
+}
+
+RectControl* Window::ControlByName(const std::string& name) const {
+    auto found = impl_->byName.find(name);
+    return found == impl_->byName.end() ? nullptr : found->second;
+}
+
+bool Window::Event_CancelClose(bool) { return false; }
+bool Window::Event_KeyDown(const std::string&) { return false; }
+bool Window::Event_MouseDown(int, int) { return false; }
+
+void Window::SetProperty(const Property& property) {
+    WindowImpl& w = *impl_;
+    const std::string& key = property.key;
+    if (key == "Width") {
+        w.width = IntegerValue(property);
+        w.top->resize(w.width, w.height + w.MenuBarHeight());
+    } else if (key == "Height") {
+        w.height = IntegerValue(property);
+        w.top->resize(w.width, w.height + w.MenuBarHeight());
+    } else if (key == "MinWidth") {
+        w.minWidth = IntegerValue(property);
+    } else if (key == "MinHeight") {
+        w.minHeight = IntegerValue(property);
+    } else if (key == "MaxWidth") {
+        w.maxWidth = IntegerValue(property);
+    } else if (key == "MaxHeight") {
+        w.maxHeight = IntegerValue(property);
+    } else if (key == "Placement") {
+        w.placement = IntegerValue(property);
+    } else if (key == "Title") {
+        Title(StringValue(property));
+    } else if (key == "Visible") {
+        w.visible = BooleanValue(property);
+    } else if (key == "HasBackColor") {
+        w.content->setAutoFillBackground(BooleanValue(property));
+    } else if (key == "BackColor") {
+        const Color color = ColorValue(property);
+        QPalette palette = w.content->palette();
+        palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+        w.content->setPalette(palette);
+    } else if (key == "MenuBarVisible") {
+        w.menuBarVisible = BooleanValue(property);
+    } else if (key == "CloseButton") {
+        w.closeButton = BooleanValue(property);
+    } else if (key == "Resizeable") {
+        w.resizeable = BooleanValue(property);
+    } else if (key == "MaximizeButton") {
+        w.maximizeButton = BooleanValue(property);
+    } else if (key == "MinimizeButton") {
+        w.minimizeButton = BooleanValue(property);
+    } else if (key == "Frame" || key == "Composite" || key == "FullScreen" ||
+               key == "LiveResize" || key == "MacProcID") {
+        // Window kinds, drawing modes and custom definitions of the original
+        // platform: every window here is a standard one that resizes live.
+    } else {
+        throw std::invalid_argument("window " + w.registeredName + " has no property " + key);
+    }
+    w.ApplyLimits();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+// Framework-internal state of a window; only framework/ includes this file.
+
+#include "Window.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QMenuBar;
+class RectControl;
+
+// The window's top-level widget: the menu bar on top, the content below.
+class TopLevelWidget : public QWidget {
+public:
+    explicit TopLevelWidget(Window& owner);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Window& owner_;
+};
+
+// The content area: the parent of every control, at the content's origin.
+class ContentWidget : public QWidget {
+public:
+    ContentWidget(Window& owner, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Window& owner_;
+};
+
+struct WindowImpl {
+    WindowImpl(Window& owner, std::string registeredName);
+    ~WindowImpl();
+
+    // The content size follows the top-level widget: applies the locks of
+    // every control to the change and raises Resizing.
+    void ContentResized(int width, int height);
+    // Sets the content size from code, within the window's limits.
+    void ResizeContent(int width, int height);
+    // Places the menu bar and the content inside the top-level widget.
+    void ArrangeChrome();
+    void ApplyLimits();
+    int MenuBarHeight() const;
+    // Runs the closing events; answers false when the window refused.
+    bool RequestClose(bool appQuitting);
+    // The control whose widget is the given one or encloses it, or null.
+    RectControl* ControlOfWidget(const QWidget* widget) const;
+    void OrderTabStops();
+    void ShowFirstTime();
+
+    Window& owner;
+    std::string registeredName;
+    QPointer<TopLevelWidget> top;
+    ContentWidget* content = nullptr;
+    QMenuBar* menuBarWidget = nullptr;
+    ::MenuBar* menuBar = nullptr;
+
+    std::vector<std::unique_ptr<RectControl>> controls;
+    std::unordered_map<std::string, RectControl*> byName;
+    std::unordered_map<const QWidget*, RectControl*> byWidget;
+
+    int width = 0;
+    int height = 0;
+    int minWidth = 0;
+    int minHeight = 0;
+    int maxWidth = 32000;
+    int maxHeight = 32000;
+    int placement = 0;
+    bool placedByCode = false;
+    std::string title;
+    bool visible = true;
+    bool resizeable = true;
+    bool closeButton = true;
+    bool minimizeButton = true;
+    bool maximizeButton = true;
+    bool menuBarVisible = true;
+    bool shownOnce = false;
+    bool closing = false;
+};
+
+WindowImpl* WindowImplOfWidget(const QWidget* widget);

@@ -1,0 +1,181 @@
+#include "App.h"
+#include "MenuBar1.h"
+#include "QtAccess.h"
+#include "Runtime.h"
+#include "TestSupport.h"
+#include "Window1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <typeinfo>
+
+namespace {
+
+enum class Kind { Plain, Quit, About, Prefs };
+
+struct Entry {
+    const char* menu; // the menu's Name, or nullptr for a menu itself
+    const char* name;
+    Kind kind;
+    const char* text;
+    const char* shortcut;
+};
+
+const Entry kEntries[] = {
+    {nullptr, "FileMenu", Kind::Plain, "&File", ""},
+    {"FileMenu", "FileQuit", Kind::Quit, "Quit", "Cmd+Q"},
+    {"FileMenu", "FileAboutlumaDex", Kind::About, "About lumaDex", ""},
+    {"FileMenu", "FilePreferences", Kind::Prefs, "Preferences...", "Cmd+K"},
+    {nullptr, "EditMenu", Kind::Plain, "&Edit", ""},
+    {"EditMenu", "EditUndo", Kind::Plain, "&Undo", "Cmd+Z"},
+    {"EditMenu", "UntitledMenu1", Kind::Plain, "-", ""},
+    {"EditMenu", "EditCut", Kind::Plain, "Cu&t", "Cmd+X"},
+    {"EditMenu", "EditCopy", Kind::Plain, "&Copy", "Cmd+C"},
+    {"EditMenu", "EditPaste", Kind::Plain, "&Paste", "Cmd+V"},
+    {"EditMenu", "EditClear", Kind::Plain, "Clear", ""},
+    {"EditMenu", "UntitledMenu0", Kind::Plain, "-", ""},
+    {"EditMenu", "EditSelectAll", Kind::Plain, "Select &All", "Cmd+A"},
+    {nullptr, "Layout", Kind::Plain, "Layout", ""},
+    {"Layout", "LayoutSwitch", Kind::Plain, "Switch layout", "Cmd+L"},
+};
+
+Kind KindOf(const MenuItem& item) {
+    if (dynamic_cast<const QuitMenuItem*>(&item)) {
+        return Kind::Quit;
+    }
+    if (dynamic_cast<const AppleMenuItem*>(&item)) {
+        return Kind::About;
+    }
+    if (dynamic_cast<const PrefsMenuItem*>(&item)) {
+        return Kind::Prefs;
+    }
+    return Kind::Plain;
+}
+
+TEST(MenuBar1Test, HoldsExactlyItsFifteenEntriesInOrder) {
+    MenuBar1* bar = MenuBar1::Get();
+    int menuIndex = -1;
+    int itemIndex = 0;
+    int entries = 0;
+    for (const Entry& expected : kEntries) {
+        const MenuItem* entry = nullptr;
+        if (expected.menu == nullptr) {
+            entry = bar->Item(++menuIndex);
+            itemIndex = 0;
+        } else {
+            entry = bar->Child(expected.menu)->Item(itemIndex++);
+        }
+        ASSERT_NE(entry, nullptr) << expected.name;
+        EXPECT_EQ(entry->Name(), expected.name);
+        EXPECT_EQ(entry->Text(), expected.text);
+        EXPECT_EQ(entry->KeyboardShortcut(), expected.shortcut);
+        EXPECT_TRUE(entry->AutoEnable()) << expected.name;
+        EXPECT_EQ(KindOf(*entry), expected.kind) << expected.name;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 15);
+    EXPECT_EQ(bar->Count(), 3);
+    EXPECT_EQ(bar->Child("FileMenu")->Count(), 3);
+    EXPECT_EQ(bar->Child("EditMenu")->Count(), 8);
+    EXPECT_EQ(bar->Child("Layout")->Count(), 1);
+    EXPECT_EQ(MenuBar1::Get(), bar);
+    MenuBar1::Release();
+}
+
+class MenuCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartProgram(); }
+    void TearDown() override {
+        EndProgram();
+        ReportedExceptions().clear();
+    }
+    static Window1& Calculator() { return *Window1::Get(); }
+    static QAction* Action(const char* name) {
+        return MenuBarWidgetOf(Calculator())->findChild<QAction*>(QString::fromLatin1(name));
+    }
+};
+
+TEST_F(MenuCommandTest, TheWindowAndTheApplicationShareOneMenuBar) {
+    EXPECT_EQ(Calculator().MenuBar(), App::Get()->MenuBar());
+    EXPECT_EQ(Calculator().MenuBar(), MenuBar1::Get());
+    QMenuBar* widget = MenuBarWidgetOf(Calculator());
+    ASSERT_NE(widget, nullptr);
+    QStringList titles;
+    for (QAction* menu : widget->actions()) {
+        titles << menu->text();
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "Layout"}));
+    EXPECT_EQ(Action("FileQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(Action("FilePreferences")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    EXPECT_EQ(Action("LayoutSwitch")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    EXPECT_TRUE(Action("EditClear")->shortcut().isEmpty());
+    EXPECT_TRUE(Action("UntitledMenu0")->isSeparator());
+}
+
+TEST_F(MenuCommandTest, HandlersAreRegisteredUnderTheItemNames) {
+    App* app = App::Get();
+    for (const char* name : {"FileAboutlumaDex", "FilePreferences", "LayoutSwitch"}) {
+        EXPECT_TRUE(app->HasMenuHandler(name)) << name;
+    }
+    for (const char* name : {"FileQuit", "EditUndo", "EditCut", "EditCopy", "EditPaste",
+                             "EditClear", "EditSelectAll"}) {
+        EXPECT_FALSE(app->HasMenuHandler(name)) << name;
+    }
+}
+
+TEST_F(MenuCommandTest, ChoosingAnItemRunsTheHandlerRegisteredUnderItsName) {
+    std::vector<std::string> ran;
+    for (const char* name : {"FileAboutlumaDex", "FilePreferences"}) {
+        App::Get()->AddMenuHandler(name, [&ran, name] {
+            ran.push_back(name);
+            return false;
+        });
+    }
+    Action("FilePreferences")->trigger();
+    Action("FileAboutlumaDex")->trigger();
+    EXPECT_EQ(ran, (std::vector<std::string>{"FilePreferences", "FileAboutlumaDex"}));
+
+    Action("LayoutSwitch")->trigger();
+    EXPECT_EQ(App::Get()->layout, "right");
+}
+
+TEST_F(MenuCommandTest, EditItemsWorkOnTheFocusedDisplay) {
+    WidgetOf(*Calculator().LCD())->setFocus();
+    QApplication::setActiveWindow(TopLevelOf(Calculator()));
+    QTRY_VERIFY(WidgetOf(*Calculator().LCD())->hasFocus());
+    Calculator().DigitRule("4");
+    Calculator().DigitRule("2");
+    Action("EditSelectAll")->trigger();
+    Action("EditCopy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("42"));
+}
+
+TEST_F(MenuCommandTest, AnExceptionInAMenuHandlerIsReportedOnceAndTheProgramGoesOn) {
+    App::Get()->AddMenuHandler("FileAboutlumaDex", []() -> bool {
+        throw std::runtime_error("about failed");
+    });
+    Action("FileAboutlumaDex")->trigger();
+    ASSERT_EQ(ReportedExceptions().size(), 1u);
+    EXPECT_EQ(ReportedExceptions().front(), "about failed");
+    Action("LayoutSwitch")->trigger();
+    EXPECT_EQ(App::Get()->layout, "right");
+}
+
+TEST_F(MenuCommandTest, QuitClosesTheCalculatorAndKeepsItsPlaceAndSize) {
+    Calculator().Width(1200);
+    Action("FileQuit")->trigger();
+    EXPECT_TRUE(RuntimeQuitting());
+    EXPECT_EQ(GetImplicitWindow("Window1.Window1"), nullptr);
+    EXPECT_EQ(App::Get()->winWidth, 1200);
+    EXPECT_EQ(App::Get()->tapeSize, 24);
+}
+
+} // namespace

@@ -1,0 +1,251 @@
+#include "Application.h"
+#include "Controls.h"
+#include "QtAccess.h"
+#include "Runtime.h"
+#include "TestSupport.h"
+#include "Window.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+// A window whose hooks the tests fill in.
+class ProbeWindow : public Window {
+public:
+    ProbeWindow() : Window("ProbeWindow.ProbeWindow") {}
+
+    static std::function<void(ProbeWindow&)> onCreate;
+    static std::function<void(ProbeWindow&)> onOpen;
+    bool refuseClose = false;
+    int closeEvents = 0;
+    int resizingEvents = 0;
+
+    void Layout() override {
+        SetProperties(this, {{"Width", std::int32_t(400)},
+                             {"Height", std::int32_t(300)},
+                             {"MinWidth", std::int32_t(300)},
+                             {"MinHeight", std::int32_t(200)},
+                             {"MaxWidth", std::int32_t(800)},
+                             {"MaxHeight", std::int32_t(600)},
+                             {"Title", std::string("Probe")},
+                             {"Visible", true}});
+    }
+    void CreateControls() override {
+        if (onCreate) {
+            onCreate(*this);
+        }
+    }
+    void Event_Open() override {
+        if (onOpen) {
+            onOpen(*this);
+        }
+    }
+    bool Event_CancelClose(bool) override { return refuseClose; }
+    void Event_Close() override { ++closeEvents; }
+    void Event_Resizing() override { ++resizingEvents; }
+};
+
+std::function<void(ProbeWindow&)> ProbeWindow::onCreate;
+std::function<void(ProbeWindow&)> ProbeWindow::onOpen;
+
+ProbeWindow* OpenProbe() {
+    auto* open = dynamic_cast<ProbeWindow*>(GetImplicitWindow("ProbeWindow.ProbeWindow"));
+    return open != nullptr ? open : NewWindow<ProbeWindow>();
+}
+
+Rectangle* AddBox(Window& window, const std::string& name, int left, int top, int width,
+                  int height, const std::string& locks, const std::string& parent = "") {
+    window.AddControl(name, std::make_unique<Rectangle>());
+    auto* box = dynamic_cast<Rectangle*>(window.ControlByName(name));
+    SetProperties(box, {{"Left", std::int32_t(left)},
+                        {"Top", std::int32_t(top)},
+                        {"Width", std::int32_t(width)},
+                        {"Height", std::int32_t(height)},
+                        {"LockLeft", locks[0] == '1'},
+                        {"LockTop", locks[1] == '1'},
+                        {"LockRight", locks[2] == '1'},
+                        {"LockBottom", locks[3] == '1'},
+                        {"InitialParent", parent}});
+    return box;
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        ProbeWindow::onCreate = nullptr;
+        ProbeWindow::onOpen = nullptr;
+        RuntimeExit();
+        QCoreApplication::processEvents();
+        ReportedExceptions().clear();
+    }
+};
+
+TEST_F(WindowTest, AccessorFindsTheWindowFromItsOwnOpenEventAndNotAfterClose) {
+    Window* seenFromOpen = nullptr;
+    ProbeWindow::onOpen = [&](ProbeWindow&) { seenFromOpen = OpenProbe(); };
+    ProbeWindow* window = OpenProbe();
+    EXPECT_EQ(seenFromOpen, window);
+    EXPECT_EQ(OpenProbe(), window);
+
+    window->Close();
+    EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), nullptr);
+    ProbeWindow::onOpen = nullptr;
+    ProbeWindow* rebuilt = OpenProbe();
+    EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), rebuilt);
+}
+
+TEST_F(WindowTest, AFailedConstructionLeavesNoHalfBuiltWindowOpen) {
+    ProbeWindow::onCreate = [](ProbeWindow&) { throw std::runtime_error("broken layout"); };
+    EXPECT_THROW(OpenProbe(), std::runtime_error);
+    EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), nullptr);
+}
+
+TEST_F(WindowTest, ARefusedCloseKeepsTheWindowOpen) {
+    ProbeWindow* window = OpenProbe();
+    window->refuseClose = true;
+    window->Close();
+    EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), window);
+    EXPECT_EQ(window->closeEvents, 0);
+    window->refuseClose = false;
+    window->Close();
+    EXPECT_EQ(window->closeEvents, 1);
+}
+
+TEST_F(WindowTest, SizeIsTheContentSizeWithinTheLimits) {
+    ProbeWindow* window = OpenProbe();
+    EXPECT_EQ(window->Width(), 400);
+    EXPECT_EQ(ContentOf(*window)->height(), window->Height());
+    window->Width(100);
+    window->Height(5000);
+    EXPECT_EQ(window->Width(), 300);
+    EXPECT_EQ(window->Height(), 600);
+}
+
+struct LockCase {
+    const char* locks;
+    int left, top, width, height; // after growing the window by 100 x 50
+};
+
+class LockTest : public WindowTest, public ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(LockTest, EachSizeChangeAppliesTheControlsLocks) {
+    const LockCase& expected = GetParam();
+    ProbeWindow::onCreate = [&](ProbeWindow& w) { AddBox(w, "Box", 20, 30, 40, 50, expected.locks); };
+    ProbeWindow* window = OpenProbe();
+    const int before = window->resizingEvents;
+    window->Width(450);
+    window->Height(320);
+    window->Width(500);
+    window->Height(350);
+    RectControl* box = window->ControlByName("Box");
+    EXPECT_EQ(box->Left(), expected.left);
+    EXPECT_EQ(box->Top(), expected.top);
+    EXPECT_EQ(box->Width(), expected.width);
+    EXPECT_EQ(box->Height(), expected.height);
+    EXPECT_EQ(WidgetOf(*box)->geometry(),
+              QRect(expected.left, expected.top, expected.width, expected.height));
+    EXPECT_EQ(window->resizingEvents - before, 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locks, LockTest,
+                         ::testing::Values(LockCase{"1100", 20, 30, 40, 50},
+                                           LockCase{"1111", 20, 30, 140, 100},
+                                           LockCase{"0011", 120, 80, 40, 50},
+                                           LockCase{"1011", 20, 80, 140, 50},
+                                           LockCase{"1001", 20, 80, 40, 50},
+                                           LockCase{"1110", 20, 30, 140, 50}),
+                         [](const auto& info) { return std::string("Locks") + info.param.locks; });
+
+TEST_F(WindowTest, MovingAControlMovesEverythingItEnclosesAndNothingElse) {
+    ProbeWindow::onCreate = [](ProbeWindow& w) {
+        AddBox(w, "Panel", 10, 10, 200, 200, "1100");
+        AddBox(w, "Inner", 20, 20, 100, 100, "1100", "Panel");
+        AddBox(w, "Deep", 30, 30, 10, 10, "1100", "Inner");
+        AddBox(w, "Other", 250, 10, 50, 50, "1100");
+    };
+    ProbeWindow* window = OpenProbe();
+    window->ControlByName("Panel")->Left(110);
+    window->ControlByName("Panel")->Top(15);
+    EXPECT_EQ(window->ControlByName("Inner")->Left(), 120);
+    EXPECT_EQ(window->ControlByName("Deep")->Left(), 130);
+    EXPECT_EQ(window->ControlByName("Deep")->Top(), 35);
+    EXPECT_EQ(window->ControlByName("Other")->Left(), 250);
+    EXPECT_EQ(window->ControlByName("Deep")->Parent(), window->ControlByName("Inner"));
+}
+
+TEST_F(WindowTest, ALaterControlLiesAboveAnEarlierOne) {
+    ProbeWindow::onCreate = [](ProbeWindow& w) {
+        AddBox(w, "Below", 10, 10, 100, 100, "1100");
+        AddBox(w, "Above", 50, 50, 100, 100, "1100");
+    };
+    ProbeWindow* window = OpenProbe();
+    QWidget* content = ContentOf(*window);
+    EXPECT_EQ(content->childAt(60, 60), WidgetOf(*window->ControlByName("Above")));
+    EXPECT_EQ(content->childAt(20, 20), WidgetOf(*window->ControlByName("Below")));
+}
+
+TEST_F(WindowTest, ControlsAreFoundByNameAndANameIsTakenOnce) {
+    ProbeWindow::onCreate = [](ProbeWindow& w) { AddBox(w, "Box", 0, 0, 10, 10, "1100"); };
+    ProbeWindow* window = OpenProbe();
+    EXPECT_NE(window->ControlByName("Box"), nullptr);
+    EXPECT_EQ(window->ControlByName("Missing"), nullptr);
+    EXPECT_THROW(window->AddControl("Box", std::make_unique<Rectangle>()), std::invalid_argument);
+    EXPECT_THROW(AddBox(*window, "Orphan", 0, 0, 1, 1, "1100", "Nobody"), std::invalid_argument);
+}
+
+TEST_F(WindowTest, UnknownWindowPropertyIsRejectedByName) {
+    ProbeWindow* window = OpenProbe();
+    try {
+        SetProperties(window, {{"Opacity", std::int32_t(1)}});
+        FAIL() << "an unknown key was accepted";
+    } catch (const std::invalid_argument& error) {
+        EXPECT_NE(std::string(error.what()).find("Opacity"), std::string::npos);
+    }
+}
+
+} // namespace
+
+namespace {
+
+class CountingApp : public Application {
+public:
+    int opens = 0;
+    int closes = 0;
+    void Event_Open() override { ++opens; }
+    void Event_Close() override { ++closes; }
+};
+
+TEST_F(WindowTest, QuitClosesEveryWindowThenRaisesTheApplicationsCloseOnce) {
+    auto app = std::make_unique<CountingApp>();
+    CountingApp* counting = app.get();
+    RuntimeRegisterAppObject(std::move(app));
+    ProbeWindow* window = OpenProbe();
+
+    Quit(0);
+    Quit(0);
+    EXPECT_EQ(window->closeEvents, 1);
+    EXPECT_EQ(counting->closes, 1);
+    EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), nullptr);
+    EXPECT_EQ(RuntimeExit(), 0);
+}
+
+TEST_F(WindowTest, AWindowThatRefusesToCloseStopsTheQuit) {
+    auto app = std::make_unique<CountingApp>();
+    CountingApp* counting = app.get();
+    RuntimeRegisterAppObject(std::move(app));
+    ProbeWindow* window = OpenProbe();
+    window->refuseClose = true;
+
+    Quit(0);
+    EXPECT_EQ(counting->closes, 0);
+    EXPECT_FALSE(RuntimeQuitting());
+    EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), window);
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+// Every test program runs headless with private runtime and configuration
+// folders, set before Qt exists, so listing or running tests needs no display
+// and never touches the user's settings.
+int main(int argc, char** argv) {
+    QTemporaryDir scratch;
+    const QByteArray root = scratch.path().toLocal8Bit();
+    const QByteArray runtime = root + "/runtime";
+    const QByteArray config = root + "/config";
+    QDir().mkpath(QString::fromLocal8Bit(runtime));
+    QDir().mkpath(QString::fromLocal8Bit(config));
+    QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+    setenv("XDG_CONFIG_HOME", config.constData(), 1);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    InitTestRuntime();
+    return RUN_ALL_TESTS();
+}
