@@ -76,7 +76,7 @@ void roundDigits(Decimal& d, int count) {
             d.digits.pop_back();
         }
         if (d.digits.empty()) {
-            d.digits = "1";
+            d.digits.assign(1, '1');
             ++d.point;
         } else {
             ++d.digits.back();

@@ -14,8 +14,9 @@
 
 namespace {
 
-// The caption and icon keep this far from the edges of the face; the style's
-// own content margins would clip a 72-pixel caption on an 80-pixel key.
+// The caption and icon use the whole face but for this margin: the style's
+// own content margins leave too little room for a 72-pixel caption on an
+// 80-pixel key.
 constexpr int kContentMargin = 2;
 
 // A button face drawn by the current style, with a caption and an icon drawn
@@ -196,11 +197,13 @@ bool BevelButton::SetOwnProperty(const Property& property) {
         view.value = BooleanValue(property);
         view.update();
     } else if (key == "CaptionPlacement" || key == "IconAlign" || key == "Bevel" ||
-               key == "HasMenu" || key == "MenuValue" || key == "ButtonType" ||
-               key == "AcceptFocus") {
-        // The face is the style's own, the caption and icon are centred, the
-        // button is a plain push button without a menu, and it never takes the
-        // focus: these values are accepted and change nothing.
+               key == "HasMenu" || key == "MenuValue" || key == "ButtonType") {
+        // The face is the style's own, the caption and icon are centred and the
+        // button is a plain push button without a menu: only the type counts.
+        IntegerValue(property);
+    } else if (key == "AcceptFocus") {
+        // Buttons never take the focus, whatever the layout says.
+        BooleanValue(property);
     } else {
         return false;
     }

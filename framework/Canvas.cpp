@@ -48,7 +48,8 @@ bool Canvas::SetOwnProperty(const Property& property) {
         View(*this).setAttribute(Qt::WA_MacShowFocusRect, BooleanValue(property));
     } else if (key == "AcceptTabs" || key == "DoubleBuffer" || key == "EraseBackground") {
         // Qt always draws through a buffer onto the window's background, and a
-        // canvas has no key handling of its own: these values are accepted.
+        // canvas has no key handling of its own: only the type counts.
+        BooleanValue(property);
     } else {
         return false;
     }

@@ -152,6 +152,7 @@ bool Label::SetOwnProperty(const Property& property) {
                                                                    : Qt::NoTextInteraction);
     } else if (key == "Transparent") {
         // Labels here never paint a background, so every label is transparent.
+        BooleanValue(property);
     } else {
         return false;
     }

@@ -135,8 +135,7 @@ Qt::ItemFlags ListboxModel::flags(const QModelIndex& index) const {
     }
     // Editable so that EditCell can open an editor; the view has no edit
     // triggers, so the user cannot open one any other way.
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
-           Qt::ItemNeverHasChildren;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
 }
 
 QVariant ListboxModel::headerData(int, Qt::Orientation, int) const {

@@ -14,7 +14,8 @@
 
 namespace {
 
-// Space above and below the text of a row whose height follows the font.
+// Room around the text of a row whose height follows the font, shared
+// above and below.
 constexpr int kRowPadding = 4;
 
 } // namespace
@@ -52,8 +53,7 @@ bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
     return QStyledItemDelegate::eventFilter(object, event);
 }
 
-ListboxView::ListboxView()
-    : model_(new ListboxModel(this)), delegate_(new ListboxDelegate(this)) {
+ListboxView::ListboxView() : model_(new ListboxModel(this)), delegate_(new ListboxDelegate(this)) {
     setModel(model_);
     setItemDelegate(delegate_);
     setSelectionBehavior(SelectRows);
@@ -231,7 +231,8 @@ void ListboxView::mousePressEvent(QMouseEvent* event) {
     if (pressed.isValid() && event->button() == Qt::LeftButton && cellClick) {
         const QPoint inCell = at - visualRect(pressed).topLeft();
         auto handler = cellClick;
-        if (Guarded([&] { return handler(pressed.row(), pressed.column(), inCell.x(), inCell.y()); })) {
+        if (Guarded(
+                [&] { return handler(pressed.row(), pressed.column(), inCell.x(), inCell.y()); })) {
             event->accept();
             return;
         }

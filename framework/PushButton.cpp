@@ -75,7 +75,8 @@ bool PushButton::SetOwnProperty(const Property& property) {
     } else if (key == "Cancel") {
         Cancel(BooleanValue(property));
     } else if (key == "ButtonStyle") {
-        // Push buttons take the style's one look; the value is accepted.
+        // Push buttons take the style's one look; only the type counts.
+        IntegerValue(property);
     } else {
         return false;
     }

@@ -180,10 +180,15 @@ void RectControl::SetProperty(const Property& property) {
             impl_->parent = parent;
             parent->Impl().children.push_back(this);
         }
-    } else if (key == "Index" || key == "TabPanelIndex" || key == "AutoDeactivate" ||
-               key == "DataSource" || key == "DataField") {
-        // Control arrays, tab panels, deactivation and data binding do not
-        // exist here; the values are accepted and have no effect.
+    } else if (key == "Index" || key == "TabPanelIndex") {
+        // Control arrays and tab panels do not exist here.
+        IntegerValue(property);
+    } else if (key == "AutoDeactivate") {
+        // Controls here are never deactivated with their window.
+        BooleanValue(property);
+    } else if (key == "DataSource" || key == "DataField") {
+        // There is no data binding.
+        StringValue(property);
     } else if (!SetOwnProperty(property)) {
         throw std::invalid_argument("control " + impl_->name + " has no property " + key);
     }

@@ -117,9 +117,13 @@ bool TextField::SetOwnProperty(const Property& property) {
         view.setPlaceholderText(QString::fromStdString(StringValue(property)));
     } else if (key == "Mask") {
         view.setInputMask(QString::fromStdString(StringValue(property)));
-    } else if (key == "Format" || key == "AcceptTabs" || key == "AutomaticallyCheckSpelling") {
-        // A display format, Tab typed as text and spell checking do not
-        // exist in a one-line field here; the values are accepted.
+    } else if (key == "Format") {
+        // Code formats the numbers it shows; a field has no display format.
+        StringValue(property);
+    } else if (key == "AcceptTabs" || key == "AutomaticallyCheckSpelling") {
+        // Tab typed as text and spell checking do not exist in a one-line
+        // field here; only the type counts.
+        BooleanValue(property);
     } else {
         return false;
     }

@@ -5,6 +5,7 @@
 #include "MenuBarBuilder.h"
 #include "NilObjectException.h"
 #include "QtAccess.h"
+#include "QtColor.h"
 #include "RectControl.h"
 #include "WindowImpl.h"
 #include "WindowRegistry.h"
@@ -384,7 +385,7 @@ void Window::SetProperty(const Property& property) {
     } else if (key == "BackColor") {
         const Color color = ColorValue(property);
         QPalette palette = w.content->palette();
-        palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+        palette.setColor(QPalette::Window, ToQColor(color));
         w.content->setPalette(palette);
     } else if (key == "MenuBarVisible") {
         w.menuBarVisible = BooleanValue(property);

@@ -150,7 +150,7 @@ TEST_F(MenuCommandTest, ChoosingAnItemRunsTheHandlerRegisteredUnderItsName) {
 TEST_F(MenuCommandTest, EditItemsWorkOnTheFocusedDisplay) {
     WidgetOf(*Calculator().LCD())->setFocus();
     QApplication::setActiveWindow(TopLevelOf(Calculator()));
-    QTRY_VERIFY(WidgetOf(*Calculator().LCD())->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([] { return WidgetOf(*Calculator().LCD())->hasFocus(); }));
     Calculator().DigitRule("4");
     Calculator().DigitRule("2");
     Action("EditSelectAll")->trigger();

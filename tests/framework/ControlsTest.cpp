@@ -4,13 +4,10 @@
 #include "TestSupport.h"
 #include "Window.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QEnterEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -263,7 +260,7 @@ TEST_F(ControlsTest, SliderRunsMouseExitWhenThePointerLeaves) {
 // ---------------------------------------------------------------------------
 // Buttons
 
-TEST_F(ControlsTest, BevelButtonClickRunsActionOnceAndNeverTakesFocus) {
+TEST_F(ControlsTest, BevelButtonClickRunsActionOnceNeverTakesFocusAndIsNamedByCaption) {
     auto& button = Add<BevelButton>("BevelButton1", 30, 30, 80, 80, {{"Caption", "7"}});
     int actions = 0;
     button.Action([&](BevelButton&) { ++actions; });
@@ -276,15 +273,12 @@ TEST_F(ControlsTest, BevelButtonClickRunsActionOnceAndNeverTakesFocus) {
 
     button.Push();
     EXPECT_EQ(actions, 2);
-}
 
-TEST_F(ControlsTest, BevelButtonIsNamedByItsCaption) {
-    auto& button = Add<BevelButton>("BevelButton1", 30, 30, 80, 80, {{"Caption", "7"}});
-    EXPECT_EQ(WidgetOf(button)->accessibleName(), "7");
+    EXPECT_EQ(widget->accessibleName(), "7");
     button.Caption("8");
-    EXPECT_EQ(WidgetOf(button)->accessibleName(), "8");
+    EXPECT_EQ(widget->accessibleName(), "8");
     button.Caption("");
-    EXPECT_EQ(WidgetOf(button)->accessibleName(), "BevelButton1");
+    EXPECT_EQ(widget->accessibleName(), "BevelButton1");
 }
 
 TEST_F(ControlsTest, KeypadCaptionFitsItsKeyUnclipped) {

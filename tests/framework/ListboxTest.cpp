@@ -1,0 +1,370 @@
+#include "Listbox.h"
+#include "QtAccess.h"
+#include "TestSupport.h"
+#include "TextField.h"
+#include "Window.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+class TestWindow : public Window {
+public:
+    TestWindow() : Window("TestWindow.TestWindow") {}
+
+    void Layout() override { SetProperties(this, {{"Width", 600}, {"Height", 400}}); }
+};
+
+// The paper tape's layout stream, with a smaller height.
+PropertyList TapeStream() {
+    const std::string none;
+    return {{"Name", std::string("ListBox1")},
+            {"Index", std::int32_t(-2147483647 - 1)},
+            {"Left", 10},
+            {"Top", 10},
+            {"Width", 483},
+            {"Height", 300},
+            {"LockLeft", true},
+            {"LockTop", true},
+            {"LockRight", true},
+            {"LockBottom", true},
+            {"TabPanelIndex", 0},
+            {"TabIndex", 0},
+            {"TabStop", true},
+            {"Visible", true},
+            {"HelpTag", none},
+            {"AutoDeactivate", true},
+            {"Enabled", true},
+            {"Border", true},
+            {"ColumnCount", 3},
+            {"ColumnWidths", std::string("50%,35%,15%")},
+            {"HasHeading", false},
+            {"UseFocusRing", false},
+            {"InitialValue", none},
+            {"HeadingIndex", -1},
+            {"ScrollbarHorizontal", false},
+            {"ScrollBarVertical", true},
+            {"GridLinesHorizontal", 2},
+            {"GridLinesVertical", 2},
+            {"DefaultRowHeight", -1},
+            {"_ScrollWidth", -1},
+            {"_ScrollOffset", 0},
+            {"TextFont", std::string("Monaco")},
+            {"Bold", false},
+            {"Italic", false},
+            {"Underline", false},
+            {"Hierarchical", false},
+            {"EnableDrag", false},
+            {"EnableDragReorder", false},
+            {"RequiresSelection", false},
+            {"SelectionType", 0},
+            {"ColumnsResizable", false},
+            {"AutoHideScrollbars", true},
+            {"DataSource", none},
+            {"DataField", none},
+            {"InitialParent", none}};
+}
+
+class ListboxTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        ReportedExceptions().clear();
+        window = NewWindow<TestWindow>();
+        window->AddControl("ListBox1", std::make_unique<Listbox>());
+        list = static_cast<Listbox*>(window->ControlByName("ListBox1"));
+        list->TextSize(32);
+        SetProperties(list, TapeStream());
+        view = qobject_cast<QTableView*>(WidgetOf(*list));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(TopLevelOf(*window)));
+    }
+    void TearDown() override { window->Close(); }
+
+    void AddRows(int count) {
+        for (int row = 0; row < count; ++row) {
+            list->AddRow({"row " + std::to_string(row), std::to_string(row), "+"});
+        }
+    }
+    QModelIndex Index(int row, int column) const { return view->model()->index(row, column); }
+    bool Shown(int row) const {
+        return view->visualRect(Index(row, 0)).intersects(view->viewport()->rect());
+    }
+    // The cell editor that is open, or null.
+    QLineEdit* Editor() const {
+        for (auto* editor : view->viewport()->findChildren<QLineEdit*>()) {
+            if (editor->isVisible()) {
+                return editor;
+            }
+        }
+        return nullptr;
+    }
+    void Click(int row, int column) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(Index(row, column)).center());
+    }
+    QWidget* Top() const { return TopLevelOf(*window); }
+
+    TestWindow* window = nullptr;
+    Listbox* list = nullptr;
+    QTableView* view = nullptr;
+};
+
+TEST_F(ListboxTest, AddRowFillsTheFirstCellsAndCountsTheRow) {
+    EXPECT_EQ(list->LastIndex(), -1);
+    list->AddRow({"Tot."});
+    list->AddRow({"a", "b", "c", "beyond the last column"});
+    EXPECT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->LastIndex(), 1);
+    EXPECT_EQ(list->Cell(0, 0), "Tot.");
+    EXPECT_EQ(list->Cell(0, 1), "");
+    EXPECT_EQ(list->Cell(1, 2), "c");
+    list->Cell(0, 1, "Größe 7,00");
+    EXPECT_EQ(list->Cell(0, 1), "Größe 7,00");
+    EXPECT_EQ(Index(0, 1).data().toString(), QString::fromUtf8("Größe 7,00"));
+}
+
+TEST_F(ListboxTest, CellOutsideTheRowsOrColumnsRaises) {
+    AddRows(2);
+    const std::function<void(int, int)> uses[] = {
+        [&](int r, int c) { list->Cell(r, c); },
+        [&](int r, int c) { list->Cell(r, c, "x"); },
+        [&](int r, int c) { list->CellAlignment(r, c, 3); },
+        [&](int r, int c) { list->CellItalic(r, c); },
+        [&](int r, int c) { list->EditCell(r, c); },
+    };
+    for (const auto& use : uses) {
+        for (auto [row, column] : {std::pair{-1, 0}, {2, 0}, {0, -1}, {0, 3}}) {
+            EXPECT_THROW(use(row, column), std::out_of_range) << row << ", " << column;
+        }
+    }
+    EXPECT_THROW(list->ListIndex(2), std::out_of_range);
+}
+
+TEST_F(ListboxTest, CellAlignmentIsKeptAndShownVerticallyCentred) {
+    const std::pair<int, Qt::Alignment> rows[] = {
+        {0, Qt::AlignLeft}, {1, Qt::AlignLeft}, {2, Qt::AlignHCenter}, {3, Qt::AlignRight}};
+    AddRows(1);
+    for (auto [alignment, shown] : rows) {
+        list->CellAlignment(0, 1, alignment);
+        EXPECT_EQ(list->CellAlignment(0, 1), alignment);
+        EXPECT_EQ(Index(0, 1).data(Qt::TextAlignmentRole).toInt(), int(shown | Qt::AlignVCenter));
+    }
+}
+
+TEST_F(ListboxTest, ItalicCellShowsTheListFontInItalicsAtEveryTextSize) {
+    AddRows(2);
+    list->CellItalic(1, 1, true);
+    EXPECT_TRUE(list->CellItalic(1, 1));
+    EXPECT_FALSE(list->CellItalic(0, 1));
+    EXPECT_FALSE(Index(0, 1).data(Qt::FontRole).isValid());
+    list->TextSize(48);
+    const QFont italic = Index(1, 1).data(Qt::FontRole).value<QFont>();
+    EXPECT_TRUE(italic.italic());
+    EXPECT_EQ(italic.pixelSize(), 48);
+    EXPECT_EQ(italic.family(), view->font().family());
+}
+
+TEST_F(ListboxTest, BiggerTextMakesTallerRowsThatHoldALine) {
+    AddRows(1);
+    list->TextSize(12);
+    const int small = view->rowHeight(0);
+    list->TextSize(64);
+    EXPECT_GT(view->rowHeight(0), small);
+    EXPECT_GE(view->rowHeight(0), QFontMetrics(view->font()).height());
+    EXPECT_EQ(view->font().pixelSize(), 64);
+}
+
+TEST_F(ListboxTest, ListIndexSelectsAWholeRowAndMinusOneClears) {
+    AddRows(5);
+    EXPECT_EQ(list->ListIndex(), -1);
+    list->ListIndex(3);
+    EXPECT_EQ(list->ListIndex(), 3);
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(3, {}));
+    list->ListIndex(-1);
+    EXPECT_EQ(list->ListIndex(), -1);
+}
+
+TEST_F(ListboxTest, ScrollPositionPastTheEndShowsRowsAddedInTheSameEvent) {
+    AddRows(200);
+    list->ScrollPosition(static_cast<int>((list->TextSize() + 4.0) * list->ListCount()));
+    EXPECT_TRUE(Shown(199));
+    EXPECT_GT(list->ScrollPosition(), 0);
+    list->ScrollPosition(0);
+    EXPECT_TRUE(Shown(0));
+    EXPECT_EQ(list->ScrollPosition(), 0);
+}
+
+TEST_F(ListboxTest, ScrollPositionAfterATextSizeChangeStillReachesTheEnd) {
+    AddRows(200);
+    list->ScrollPosition(0);
+    list->TextSize(64);
+    list->ScrollPosition(1000000);
+    EXPECT_TRUE(Shown(199));
+}
+
+TEST_F(ListboxTest, ColumnPercentagesShareTheVisibleWidthAfterEveryResize) {
+    for (int width : {483, 300, 700}) {
+        list->Width(width);
+        const int visible = view->viewport()->width();
+        const int half = static_cast<int>(std::lround(visible * 0.5));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return view->columnWidth(0) == half; })) << width;
+        EXPECT_EQ(view->columnWidth(0) + view->columnWidth(1) + view->columnWidth(2), visible);
+    }
+}
+
+TEST_F(ListboxTest, ColumnsWithoutAWidthShareWhatPixelColumnsLeave) {
+    SetProperties(list, {{"ColumnWidths", std::string("100,,50")}});
+    const int visible = view->viewport()->width();
+    EXPECT_EQ(view->columnWidth(0), 100);
+    EXPECT_EQ(view->columnWidth(1), visible - 150);
+    EXPECT_EQ(view->columnWidth(2), 50);
+    EXPECT_THROW(list->ColumnWidths("wide"), std::invalid_argument);
+}
+
+TEST_F(ListboxTest, EditCellTakesTheTextTypedUpToReturn) {
+    AddRows(3);
+    list->EditCell(1, 0);
+    QLineEdit* editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->hasFocus());
+    EXPECT_EQ(editor->font().pixelSize(), 32);
+    TypeText(Top(), "Rent");
+    TypeKey(Top(), Qt::Key_Return);
+    EXPECT_EQ(list->Cell(1, 0), "Rent");
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_TRUE(view->hasFocus());
+}
+
+TEST_F(ListboxTest, EscapeDropsTheTypedText) {
+    AddRows(1);
+    list->EditCell(0, 0);
+    TypeText(Top(), "Rent");
+    TypeKey(Top(), Qt::Key_Escape);
+    EXPECT_EQ(list->Cell(0, 0), "row 0");
+    EXPECT_EQ(Editor(), nullptr);
+}
+
+TEST_F(ListboxTest, EditingAnotherCellOrLosingTheFocusKeepsTheTypedText) {
+    window->AddControl("Field", std::make_unique<TextField>());
+    SetProperties(window->ControlByName("Field"), {{"Top", 350}, {"Width", 100}, {"Height", 24}});
+    AddRows(2);
+    list->EditCell(0, 0);
+    TypeText(Top(), "Rent");
+    list->EditCell(1, 0);
+    EXPECT_EQ(list->Cell(0, 0), "Rent");
+    TypeText(Top(), "Food");
+    WidgetOf(*window->ControlByName("Field"))->setFocus();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->Cell(1, 0) == "Food"; }));
+}
+
+// The handler's answer decides whether the list selects the clicked row.
+TEST_F(ListboxTest, CellClickReportsTheCellAndOnlyFalseLetsTheListSelect) {
+    const std::pair<bool, int> rows[] = {{false, 2}, {true, -1}};
+    AddRows(4);
+    for (auto [answer, selected] : rows) {
+        list->ListIndex(-1);
+        int gotRow = -1, gotColumn = -1;
+        QPoint gotAt;
+        list->CellClick([&, answer = answer](Listbox&, int row, int column, int x, int y) {
+            gotRow = row;
+            gotColumn = column;
+            gotAt = QPoint(x, y);
+            return answer;
+        });
+        Click(2, 1);
+        const QRect cell = view->visualRect(Index(2, 1));
+        EXPECT_EQ(gotRow, 2);
+        EXPECT_EQ(gotColumn, 1);
+        EXPECT_EQ(gotAt, cell.center() - cell.topLeft());
+        EXPECT_EQ(list->ListIndex(), selected) << "answer " << answer;
+        EXPECT_EQ(Editor(), nullptr);
+    }
+}
+
+TEST_F(ListboxTest, EditorOpenedByCellClickStaysOpenAfterTheClick) {
+    AddRows(4);
+    list->CellClick([](Listbox& clicked, int row, int column, int, int) {
+        if (column == 0) {
+            clicked.EditCell(row, 0);
+        }
+        return false;
+    });
+    Click(2, 0);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_TRUE(Editor()->hasFocus());
+    EXPECT_EQ(list->ListIndex(), 2);
+    TypeText(Top(), "Lunch");
+    TypeKey(Top(), Qt::Key_Return);
+    EXPECT_EQ(list->Cell(2, 0), "Lunch");
+}
+
+TEST_F(ListboxTest, ThrowingCellClickIsReportedOnceAndTheRowStillSelected) {
+    AddRows(3);
+    list->CellClick([](Listbox&, int, int, int, int) -> bool { throw std::runtime_error("boom"); });
+    Click(1, 2);
+    EXPECT_EQ(ReportedExceptions().size(), 1u);
+    EXPECT_EQ(list->ListIndex(), 1);
+}
+
+TEST_F(ListboxTest, KeysTypedInTheListReachKeyDownAndNeverMoveTheSelection) {
+    list->AddRow({"1"});
+    list->AddRow({"3"});
+    std::string keys;
+    list->KeyDown([&](Listbox&, const std::string& key) {
+        keys += key;
+        return false;
+    });
+    list->ListIndex(0);
+    view->setFocus();
+    TypeText(Top(), "3");
+    TypeKey(Top(), Qt::Key_Return);
+    EXPECT_EQ(keys, "3\r");
+    EXPECT_EQ(list->ListIndex(), 0);
+}
+
+TEST_F(ListboxTest, DeleteAllRowsEmptiesTheListAndDropsAnOpenEditor) {
+    AddRows(50);
+    list->EditCell(49, 0);
+    list->DeleteAllRows();
+    list->ScrollPosition(0);
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_EQ(list->LastIndex(), -1);
+    EXPECT_EQ(list->ScrollPosition(), 0);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_THROW(list->Cell(0, 0), std::out_of_range);
+    list->AddRow({"again"});
+    EXPECT_EQ(list->LastIndex(), 0);
+}
+
+TEST_F(ListboxTest, StreamGivesTheTapeItsLook) {
+    EXPECT_EQ(list->ColumnCount(), 3);
+    EXPECT_TRUE(view->showGrid());
+    EXPECT_TRUE(view->horizontalHeader()->isHidden());
+    EXPECT_EQ(view->frameShape(), QFrame::StyledPanel);
+    EXPECT_EQ(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(view->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(view->accessibleName(), "ListBox1");
+    EXPECT_THROW(SetProperties(list, {{"Heading", std::string("x")}}), std::invalid_argument);
+}
+
+TEST_F(ListboxTest, InitialValueGivesRowsSplitByReturnsAndTabs) {
+    SetProperties(list, {{"InitialValue", std::string("a\tb\rc")}});
+    ASSERT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->Cell(0, 1), "b");
+    EXPECT_EQ(list->Cell(1, 0), "c");
+    EXPECT_EQ(list->LastIndex(), 1);
+}
+
+} // namespace
