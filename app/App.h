@@ -37,3 +37,6 @@ public:
     double mem = 0.0;
     std::string layout;
 };
+
+// The application object; NilObjectException when start-up has not made it.
+App& TheApp();

@@ -58,4 +58,11 @@ void ApplicationAddMenuHandlers() {
     }
 }
 
-void Finalize() { MenuBar1::Release(); }
+// The windows go before the menu bar that they show.
+void Finalize() {
+    RuntimeReleaseWindows();
+    if (App* app = App::Get()) {
+        app->MenuBar(nullptr);
+    }
+    MenuBar1::Release();
+}

@@ -10,5 +10,5 @@ void Startup();
 void InitFileTypes();
 void NewAppInstance();
 void ApplicationAddMenuHandlers();
-// Releases the class-level objects (the menu bar) at the end of the run.
+// Releases the windows and the class-level menu bar at the end of the run.
 void Finalize();

@@ -1,23 +1,14 @@
 // The display's entry rules and the memory register.
 
 #include "App.h"
-#include "NilObjectException.h"
 #include "NumberText.h"
 #include "TextHelpers.h"
 #include "Window1.h"
 
-namespace {
-
-TextField& Display(const Window1& window) { return *NotNil(window.LCD(), "LCD"); }
-
-App& TheApp() { return *NotNil(App::Get(), "App"); }
-
-} // namespace
-
 // A leading "0" (or an empty display) is replaced by the digit; any other
 // text is extended, whatever it holds.
 void Window1::DigitRule(const std::string& digit) {
-    TextField& display = Display(*this);
+    TextField& display = Display();
     const std::string text = display.Text();
     if (text.empty() || text == "0") {
         display.Text(digit);
@@ -27,7 +18,7 @@ void Window1::DigitRule(const std::string& digit) {
 }
 
 void Window1::PointRule() {
-    TextField& display = Display(*this);
+    TextField& display = Display();
     const std::string text = display.Text();
     if (InStr(text, ".") > 0) {
         return;
@@ -35,9 +26,20 @@ void Window1::PointRule() {
     display.Text(text.empty() ? "0." : text + ".");
 }
 
-void Window1::ClearEntry() { Display(*this).Text(""); }
+void Window1::ClearEntry() { Display().Text(""); }
 
-void Window1::DigitButton_Action(BevelButton& button) { DigitRule(button.Caption()); }
+void Window1::DigitKey(BevelButton& button) { DigitRule(button.Caption()); }
+
+void Window1::BevelButton1_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton3_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton4_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton5_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton6_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton7_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton8_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton9_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton10_Action(BevelButton& button) { DigitKey(button); }
+void Window1::BevelButton11_Action(BevelButton& button) { DigitKey(button); }
 
 void Window1::BevelButton12_Action(BevelButton&) { PointRule(); }
 
@@ -46,12 +48,12 @@ void Window1::BevelButton14_Action(BevelButton&) { ClearEntry(); }
 void Window1::MClear_Action(BevelButton&) { TheApp().mem = 0; }
 
 void Window1::MAdd_Action(BevelButton&) {
-    TheApp().mem = TheApp().mem + Val(Display(*this).Text());
+    TheApp().mem = TheApp().mem + Val(Display().Text());
 }
 
 void Window1::MSubtract_Action(BevelButton&) {
-    TheApp().mem = TheApp().mem - Val(Display(*this).Text());
+    TheApp().mem = TheApp().mem - Val(Display().Text());
 }
 
 // Recall shows the register as plain number text, replacing the entry.
-void Window1::MShow_Action(BevelButton&) { Display(*this).Text(Str(TheApp().mem)); }
+void Window1::MShow_Action(BevelButton&) { Display().Text(Str(TheApp().mem)); }

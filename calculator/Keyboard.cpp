@@ -25,7 +25,7 @@ bool Window1::Event_KeyDown(const std::string& key) {
     if (code >= '0' && code <= '9') {
         DigitRule(Chr(code));
     } else if (code == '.') {
-        PointKey(*NotNil(LCD(), "LCD"));
+        PointKey(Display());
     } else if (code == '*' || code == '+' || code == '-' || code == '/') {
         OperatorStep(Chr(code));
     } else if (code == '=' || code == 3) {

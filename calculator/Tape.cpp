@@ -1,7 +1,6 @@
 // The paper tape: operand rows, "=" and the evaluation of the whole tape.
 
 #include "App.h"
-#include "NilObjectException.h"
 #include "NumberText.h"
 #include "Window1.h"
 
@@ -11,15 +10,9 @@ constexpr int kValueColumn = 1;
 constexpr int kOperatorColumn = 2;
 constexpr int kAlignRight = 3;
 
-Listbox& Tape(const Window1& window) { return *NotNil(window.ListBox1(), "ListBox1"); }
-TextField& Display(const Window1& window) { return *NotNil(window.LCD(), "LCD"); }
-App& TheApp() { return *NotNil(App::Get(), "App"); }
-
 // Appends a row holding the display's number, formatted by the current
 // mask, with the operator; the display is emptied for the next number.
-void AppendOperand(Window1& window, const std::string& op) {
-    Listbox& tape = Tape(window);
-    TextField& display = Display(window);
+void AppendOperand(Listbox& tape, TextField& display, const std::string& op) {
     tape.AddRow({""});
     const int row = tape.LastIndex();
     tape.Cell(row, kValueColumn, Format(Val(display.Text()), TheApp().decimalFormat));
@@ -53,11 +46,11 @@ double WalkTape(const Listbox& tape) {
 
 } // namespace
 
-void Window1::OperatorStep(const std::string& op) { AppendOperand(*this, op); }
+void Window1::OperatorStep(const std::string& op) { AppendOperand(Tape(), Display(), op); }
 
 void Window1::calculate() {
-    AppendOperand(*this, "=");
-    Listbox& tape = Tape(*this);
+    Listbox& tape = Tape();
+    AppendOperand(tape, Display(), "=");
     const double total = WalkTape(tape);
 
     App& app = TheApp();
@@ -65,7 +58,7 @@ void Window1::calculate() {
     const int row = tape.LastIndex();
     const std::string shown = Format(total, app.decimalFormat);
     tape.Cell(row, kValueColumn, shown);
-    Display(*this).Text(shown);
+    Display().Text(shown);
     tape.CellItalic(row, kValueColumn, true);
     tape.CellAlignment(row, kValueColumn, kAlignRight);
 

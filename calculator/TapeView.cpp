@@ -22,7 +22,7 @@ bool Window1::ListBox1_CellClick(Listbox& list, int row, int column, int, int) {
 // first row when none is selected); with no such row it does nothing.
 bool Window1::ListBox1_KeyDown(Listbox&, const std::string& key) {
     if (key == Chr(13)) {
-        Listbox& tape = *NotNil(ListBox1(), "ListBox1");
+        Listbox& tape = Tape();
         const int row = tape.ListIndex() + 1;
         if (row < tape.ListCount()) {
             tape.EditCell(row, kDescriptionColumn);
@@ -32,7 +32,7 @@ bool Window1::ListBox1_KeyDown(Listbox&, const std::string& key) {
 }
 
 void Window1::BevelButton21_Action(BevelButton&) {
-    Listbox& tape = *NotNil(ListBox1(), "ListBox1");
+    Listbox& tape = Tape();
     tape.DeleteAllRows();
     tape.ScrollPosition(0);
 }
@@ -40,7 +40,7 @@ void Window1::BevelButton21_Action(BevelButton&) {
 // The tape takes the slider's size, and the read-out over the tape shows it
 // until the pointer leaves the slider.
 void Window1::Slider1_ValueChanged(Slider&) {
-    Listbox& tape = *NotNil(ListBox1(), "ListBox1");
+    Listbox& tape = Tape();
     Slider& slider = *NotNil(Slider1(), "Slider1");
     RoundRectangle& backdrop = *NotNil(tRect(), "tRect");
     Label& readout = *NotNil(tSIze(), "tSIze");

@@ -59,12 +59,36 @@ void Window1::CreateControls0() {
     Build<Label>(*this, "tSIze");
     Build<Rectangle>(*this, "Rectangle1");
 
-    auto digit = [this](BevelButton& b) { DigitButton_Action(b); };
-    for (const char* name : {"BevelButton1", "BevelButton3", "BevelButton4", "BevelButton5",
-                             "BevelButton6", "BevelButton7", "BevelButton8", "BevelButton9",
-                             "BevelButton10", "BevelButton11"}) {
-        Build<BevelButton>(*this, name)->Action(digit);
-    }
+    Build<BevelButton>(*this, "BevelButton1")->Action([this](BevelButton& b) {
+        BevelButton1_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton3")->Action([this](BevelButton& b) {
+        BevelButton3_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton4")->Action([this](BevelButton& b) {
+        BevelButton4_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton5")->Action([this](BevelButton& b) {
+        BevelButton5_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton6")->Action([this](BevelButton& b) {
+        BevelButton6_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton7")->Action([this](BevelButton& b) {
+        BevelButton7_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton8")->Action([this](BevelButton& b) {
+        BevelButton8_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton9")->Action([this](BevelButton& b) {
+        BevelButton9_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton10")->Action([this](BevelButton& b) {
+        BevelButton10_Action(b);
+    });
+    Build<BevelButton>(*this, "BevelButton11")->Action([this](BevelButton& b) {
+        BevelButton11_Action(b);
+    });
     Build<BevelButton>(*this, "BevelButton12")->Action([this](BevelButton& b) {
         BevelButton12_Action(b);
     });
@@ -97,6 +121,9 @@ void Window1::CreateControls1() {
     });
     Build<BevelButton>(*this, "MShow")->Action([this](BevelButton& b) { MShow_Action(b); });
 }
+
+TextField& Window1::Display() const { return *NotNil(LCD(), "LCD"); }
+Listbox& Window1::Tape() const { return *NotNil(ListBox1(), "ListBox1"); }
 
 Rectangle* Window1::Rectangle2() const { return Find<Rectangle>(*this, "Rectangle2"); }
 Listbox* Window1::ListBox1() const { return Find<Listbox>(*this, "ListBox1"); }

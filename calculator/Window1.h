@@ -63,9 +63,17 @@ public:
     void Slider1_MouseExit(Slider& slider);
     void BevelButton22_Action(BevelButton& button);
 
-    // The keypad: the ten digit keys share one handler, which enters the
-    // pressed key's caption.
-    void DigitButton_Action(BevelButton& button);
+    // The keypad. The ten digit keys all enter their own caption.
+    void BevelButton1_Action(BevelButton& button);
+    void BevelButton3_Action(BevelButton& button);
+    void BevelButton4_Action(BevelButton& button);
+    void BevelButton5_Action(BevelButton& button);
+    void BevelButton6_Action(BevelButton& button);
+    void BevelButton7_Action(BevelButton& button);
+    void BevelButton8_Action(BevelButton& button);
+    void BevelButton9_Action(BevelButton& button);
+    void BevelButton10_Action(BevelButton& button);
+    void BevelButton11_Action(BevelButton& button);
     void BevelButton12_Action(BevelButton& button);
     void BevelButton14_Action(BevelButton& button);
     void BevelButton16_Action(BevelButton& button);
@@ -93,4 +101,11 @@ public:
     void OperatorStep(const std::string& op);
     // Closes the entry, evaluates the whole tape and shows the total.
     void calculate();
+
+private:
+    // The display and the tape; NilObjectException when either is missing.
+    TextField& Display() const;
+    Listbox& Tape() const;
+    // Enters the pressed digit key's caption.
+    void DigitKey(BevelButton& button);
 };

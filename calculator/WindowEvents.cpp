@@ -7,8 +7,6 @@
 
 namespace {
 
-App& TheApp() { return *NotNil(App::Get(), "App"); }
-
 constexpr int kMargin = 10;
 constexpr int kKeypadLeft = 10;
 constexpr int kTapeLeft = 480;

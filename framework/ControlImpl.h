@@ -41,7 +41,6 @@ struct ControlImpl {
     bool visible = true;
     bool enabled = true;
     int tabIndex = 0;
-    bool tabStop = true;
 
     double textSize = 0;
     int textUnit = 0;

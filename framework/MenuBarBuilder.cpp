@@ -30,23 +30,26 @@ QKeySequence ShortcutOf(const std::string& text) {
 }
 
 // The platform's standard editing on the focused text field or cell editor.
+// A read-only field can only be selected and copied from.
 void StandardEdit(const std::string& name) {
     auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (field == nullptr) {
         return;
     }
-    if (name == "EditUndo") {
+    if (name == "EditCopy") {
+        field->copy();
+    } else if (name == "EditSelectAll") {
+        field->selectAll();
+    } else if (field->isReadOnly()) {
+        return;
+    } else if (name == "EditUndo") {
         field->undo();
     } else if (name == "EditCut") {
         field->cut();
-    } else if (name == "EditCopy") {
-        field->copy();
     } else if (name == "EditPaste") {
         field->paste();
     } else if (name == "EditClear") {
         field->del();
-    } else if (name == "EditSelectAll") {
-        field->selectAll();
     }
 }
 

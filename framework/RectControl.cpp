@@ -157,7 +157,8 @@ void RectControl::SetProperty(const Property& property) {
     } else if (key == "TabIndex") {
         impl_->tabIndex = IntegerValue(property);
     } else if (key == "TabStop") {
-        impl_->tabStop = BooleanValue(property);
+        // Every control here that takes the focus at all is a tab stop.
+        BooleanValue(property);
     } else if (key == "TextFont") {
         TextFont(StringValue(property));
     } else if (key == "Bold") {

@@ -95,7 +95,7 @@ void RuntimeRun() {
 
 int RuntimeExit() {
     RuntimeState& state = State();
-    ReleaseAllWindows();
+    RuntimeReleaseWindows();
     state.app.reset();
     if (state.ownApplication) {
         state.keyRouter = nullptr;
@@ -121,6 +121,7 @@ void Quit(int code) {
     for (Window* window : OpenWindows()) {
         if (!window->Impl().RequestClose(true)) {
             state.quitting = false;
+            RetireClosedWindows();
             return;
         }
     }
@@ -130,6 +131,7 @@ void Quit(int code) {
             Guarded([app] { app->Event_Close(); });
         }
     }
+    RetireClosedWindows();
     state.quitDone = true;
     QCoreApplication::exit(code);
 }

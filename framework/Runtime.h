@@ -18,6 +18,8 @@ void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
 // The registered application object, or null.
 Application* RuntimeAppObject();
 void RuntimeRun();
+// Releases every window, open or closed, at the end of the run.
+void RuntimeReleaseWindows();
 int RuntimeExit();
 
 // Raises the application's Open event; RuntimeRun does it before the loop.

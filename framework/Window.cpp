@@ -123,13 +123,11 @@ void WindowImpl::ContentResized(int newWidth, int newHeight) {
 void WindowImpl::ResizeContent(int newWidth, int newHeight) {
     newWidth = std::clamp(newWidth, minWidth, std::max(minWidth, maxWidth));
     newHeight = std::clamp(newHeight, minHeight, std::max(minHeight, maxHeight));
+    ContentResized(newWidth, newHeight);
     if (!resizeable) {
-        width = newWidth;
-        height = newHeight;
         ApplyLimits();
     }
     top->resize(newWidth, newHeight + MenuBarHeight());
-    ContentResized(newWidth, newHeight);
 }
 
 RectControl* WindowImpl::ControlOfWidget(const QWidget* widget) const {
@@ -210,10 +208,12 @@ bool WindowImpl::RequestClose(bool appQuitting) {
     closing = true;
     Guarded([&] { window.Event_Close(); });
     top->hide();
-    // Released once the current event is over: the code that closed the
-    // window may still be running inside one of its handlers.
-    RetireWindow(&owner);
-    NoteWindowClosed();
+    // While the application quits, closed windows stay findable until its
+    // Close event has run.
+    if (!RuntimeQuitting()) {
+        RetireWindow(&owner);
+        NoteWindowClosed();
+    }
     return true;
 }
 
@@ -318,11 +318,7 @@ void Window::Show() {
     impl_->top->activateWindow();
 }
 
-void Window::Close() {
-    if (impl_->RequestClose(false)) {
-        impl_->top->hide();
-    }
-}
+void Window::Close() { impl_->RequestClose(false); }
 
 void Window::AddControl(const std::string& name, std::unique_ptr<RectControl> control) {
     if (!control) {

@@ -1,9 +1,11 @@
 #include "WindowRegistry.h"
 
+#include "Runtime.h"
 #include "Window.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
+#include "WindowImpl.h"
+
+#include <QObject>
 
 #include <algorithm>
 #include <memory>
@@ -15,10 +17,27 @@ std::vector<std::unique_ptr<Window>>& Open() {
     return windows;
 }
 
-std::vector<std::unique_ptr<Window>>& Retired() {
-    static std::vector<std::unique_ptr<Window>> windows;
-    return windows;
+class RetiredWindow;
+
+std::vector<RetiredWindow*>& Retired() {
+    static std::vector<RetiredWindow*> holders;
+    return holders;
 }
+
+// Holds a closed window until control is back in the event loop that
+// closed it. deleteLater waits for that loop, where a queued call would run
+// inside any nested loop (a message box, the print dialog) while the
+// window's own handler may still be on the stack.
+class RetiredWindow : public QObject {
+public:
+    explicit RetiredWindow(std::unique_ptr<Window> window) : window_(std::move(window)) {
+        Retired().push_back(this);
+    }
+    ~RetiredWindow() override { std::erase(Retired(), this); }
+
+private:
+    std::unique_ptr<Window> window_;
+};
 
 std::unique_ptr<Window> TakeOpen(Window* window) {
     auto& open = Open();
@@ -62,21 +81,26 @@ void RetireWindow(Window* window) {
     if (!taken) {
         return;
     }
-    Retired().push_back(std::move(taken));
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [] { Retired().clear(); }, Qt::QueuedConnection);
+    (new RetiredWindow(std::move(taken)))->deleteLater();
+}
+
+void RetireClosedWindows() {
+    for (Window* window : OpenWindows()) {
+        if (window->Impl().closing) {
+            RetireWindow(window);
+        }
+    }
 }
 
 void DiscardWindow(Window* window) { RetireWindow(window); }
 
-void ReleaseAllWindows() {
+void RuntimeReleaseWindows() {
     // Taken out of the lists first, so that nothing finds a window while it
     // is being released.
-    std::vector<std::unique_ptr<Window>> all = std::move(Open());
+    std::vector<std::unique_ptr<Window>> open = std::move(Open());
     Open().clear();
-    for (auto& window : Retired()) {
-        all.push_back(std::move(window));
+    while (!Retired().empty()) {
+        delete Retired().back();
     }
-    Retired().clear();
-    all.clear();
+    open.clear();
 }

@@ -11,8 +11,8 @@ std::vector<Window*> OpenWindows();
 // Takes a closed window out of the open ones; it is released once the
 // current event is over.
 void RetireWindow(Window* window);
-// Releases every window at once, open or closed (at the end of the run).
-void ReleaseAllWindows();
+// Retires every window that has run its closing events.
+void RetireClosedWindows();
 
 // Quits the running application when its last window has closed.
 void NoteWindowClosed();

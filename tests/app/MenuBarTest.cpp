@@ -158,6 +158,31 @@ TEST_F(MenuCommandTest, EditItemsWorkOnTheFocusedDisplay) {
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("42"));
 }
 
+TEST_F(MenuCommandTest, EditItemsCannotChangeTheReadOnlyDisplay) {
+    WidgetOf(*Calculator().LCD())->setFocus();
+    QApplication::setActiveWindow(TopLevelOf(Calculator()));
+    ASSERT_TRUE(QTest::qWaitFor([] { return WidgetOf(*Calculator().LCD())->hasFocus(); }));
+    Calculator().DigitRule("4");
+    Calculator().DigitRule("2");
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    for (const char* item : {"EditPaste", "EditSelectAll", "EditCut", "EditSelectAll",
+                             "EditClear", "EditUndo", "EditPaste"}) {
+        Action(item)->trigger();
+        EXPECT_EQ(Calculator().LCD()->Text(), "42") << item;
+    }
+}
+
+TEST_F(MenuCommandTest, ShortcutsReachTheirCommandsInTheActiveWindow) {
+    QWidget* top = TopLevelOf(Calculator());
+    QApplication::setActiveWindow(top);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QTest::keyClick(top, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(App::Get()->layout, "right");
+    EXPECT_EQ(Calculator().Rectangle1()->Left(), 530);
+    QTest::keyClick(top, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(App::Get()->layout, "left");
+}
+
 TEST_F(MenuCommandTest, AnExceptionInAMenuHandlerIsReportedOnceAndTheProgramGoesOn) {
     App::Get()->AddMenuHandler("FileAboutlumaDex", []() -> bool {
         throw std::runtime_error("about failed");

@@ -264,6 +264,23 @@ protected:
     }
 };
 
+// Built on its own, before the start-up applies the stored settings, the
+// window shows its layout's values: its handlers were attached after the
+// streams, so the slider's stored 32 ran none of them.
+TEST(Window1BuildTest, BuildingTheWindowRunsNoHandlerForTheStreamsValues) {
+    RunFrameworkInitialization(&Startup);
+    App::Get()->layout = "left";
+    Window1* window = Window1::Get();
+    EXPECT_EQ(window->Slider1()->Value(), 32);
+    EXPECT_EQ(window->ListBox1()->TextSize(), 32);
+    EXPECT_TRUE(window->tRect()->Visible());
+    EXPECT_FALSE(window->tSIze()->Visible());
+    EXPECT_EQ(window->tSIze()->Text(), "32 pt.");
+    EXPECT_EQ(window->LCD()->Text(), "0");
+    EXPECT_EQ(window->ListBox1()->ListCount(), 0);
+    EndProgram();
+}
+
 // ---- geometry ---------------------------------------------------------------
 
 TEST_F(Window1Test, FirstRunOpensAtTheDesignSizeWithEveryControlInItsDesignPlace) {

@@ -135,4 +135,24 @@ TEST_F(KeyRoutingTest, AnExceptionInAKeyHandlerIsReportedOnceAndTheNextKeyWorks)
     EXPECT_EQ(window->keys, (std::vector<std::string>{"!", "5"}));
 }
 
+// A handler may close its own window and then fail; the report of that
+// failure may run a nested event loop (a message box does). The window must
+// outlive the handler that closed it.
+TEST_F(KeyRoutingTest, AWindowClosedByItsKeyHandlerOutlivesTheReportOfAFailure) {
+    SetUnhandledExceptionReporter([](const std::string& description) {
+        ReportedExceptions().push_back(description);
+        QCoreApplication::processEvents();
+    });
+    KeyWindow* closing = window;
+    window->ControlByName("Display")->Impl().keyDown = [closing](const std::string&) -> bool {
+        closing->Close();
+        throw std::runtime_error("failed after closing");
+    };
+    Focus("Display");
+    TypeKey(top, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+    InitTestRuntime();
+    EXPECT_EQ(ReportedExceptions(), (std::vector<std::string>{"failed after closing"}));
+    EXPECT_EQ(GetImplicitWindow("KeyWindow.KeyWindow"), nullptr);
+}
+
 } // namespace

@@ -23,6 +23,7 @@ public:
     static std::function<void(ProbeWindow&)> onCreate;
     static std::function<void(ProbeWindow&)> onOpen;
     bool refuseClose = false;
+    bool quitOnClose = false;
     int closeEvents = 0;
     int resizingEvents = 0;
 
@@ -47,7 +48,12 @@ public:
         }
     }
     bool Event_CancelClose(bool) override { return refuseClose; }
-    void Event_Close() override { ++closeEvents; }
+    void Event_Close() override {
+        ++closeEvents;
+        if (quitOnClose) {
+            Quit(0);
+        }
+    }
     void Event_Resizing() override { ++resizingEvents; }
 };
 
@@ -217,8 +223,12 @@ class CountingApp : public Application {
 public:
     int opens = 0;
     int closes = 0;
+    bool windowFoundAtClose = false;
     void Event_Open() override { ++opens; }
-    void Event_Close() override { ++closes; }
+    void Event_Close() override {
+        ++closes;
+        windowFoundAtClose = GetImplicitWindow("ProbeWindow.ProbeWindow") != nullptr;
+    }
 };
 
 TEST_F(WindowTest, QuitClosesEveryWindowThenRaisesTheApplicationsCloseOnce) {
@@ -246,6 +256,31 @@ TEST_F(WindowTest, AWindowThatRefusesToCloseStopsTheQuit) {
     EXPECT_EQ(counting->closes, 0);
     EXPECT_FALSE(RuntimeQuitting());
     EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), window);
+}
+
+} // namespace
+
+namespace {
+
+// Whether the application quits through its Quit command or through a
+// window whose closing quits it, its Close event still finds that window.
+TEST_F(WindowTest, TheApplicationsCloseFindsTheClosingWindowOnBothRoads) {
+    for (bool closeBox : {false, true}) {
+        auto app = std::make_unique<CountingApp>();
+        CountingApp* counting = app.get();
+        RuntimeRegisterAppObject(std::move(app));
+        ProbeWindow* window = OpenProbe();
+        window->quitOnClose = true;
+        if (closeBox) {
+            TopLevelOf(*window)->close();
+        } else {
+            Quit(0);
+        }
+        EXPECT_EQ(counting->closes, 1) << closeBox;
+        EXPECT_TRUE(counting->windowFoundAtClose) << closeBox;
+        EXPECT_EQ(GetImplicitWindow("ProbeWindow.ProbeWindow"), nullptr) << closeBox;
+        RuntimeExit();
+    }
 }
 
 } // namespace

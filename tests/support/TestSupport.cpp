@@ -43,7 +43,6 @@ void StartProgram() {
 }
 
 void EndProgram() {
-    RuntimeExit();
     Finalize();
-    QCoreApplication::processEvents();
+    RuntimeExit();
 }
