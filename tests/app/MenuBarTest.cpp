@@ -98,6 +98,14 @@ protected:
         ReportedExceptions().clear();
     }
     static Window1& Calculator() { return *Window1::Get(); }
+    // Gives the active window's display the focus, showing "42".
+    static bool FocusDisplayShowing42() {
+        WidgetOf(*Calculator().LCD())->setFocus();
+        QApplication::setActiveWindow(TopLevelOf(Calculator()));
+        Calculator().DigitRule("4");
+        Calculator().DigitRule("2");
+        return QTest::qWaitFor([] { return WidgetOf(*Calculator().LCD())->hasFocus(); });
+    }
     static QAction* Action(const char* name) {
         return MenuBarWidgetOf(Calculator())->findChild<QAction*>(QString::fromLatin1(name));
     }
@@ -148,22 +156,14 @@ TEST_F(MenuCommandTest, ChoosingAnItemRunsTheHandlerRegisteredUnderItsName) {
 }
 
 TEST_F(MenuCommandTest, EditItemsWorkOnTheFocusedDisplay) {
-    WidgetOf(*Calculator().LCD())->setFocus();
-    QApplication::setActiveWindow(TopLevelOf(Calculator()));
-    ASSERT_TRUE(QTest::qWaitFor([] { return WidgetOf(*Calculator().LCD())->hasFocus(); }));
-    Calculator().DigitRule("4");
-    Calculator().DigitRule("2");
+    ASSERT_TRUE(FocusDisplayShowing42());
     Action("EditSelectAll")->trigger();
     Action("EditCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("42"));
 }
 
 TEST_F(MenuCommandTest, EditItemsCannotChangeTheReadOnlyDisplay) {
-    WidgetOf(*Calculator().LCD())->setFocus();
-    QApplication::setActiveWindow(TopLevelOf(Calculator()));
-    ASSERT_TRUE(QTest::qWaitFor([] { return WidgetOf(*Calculator().LCD())->hasFocus(); }));
-    Calculator().DigitRule("4");
-    Calculator().DigitRule("2");
+    ASSERT_TRUE(FocusDisplayShowing42());
     QApplication::clipboard()->setText(QStringLiteral("abc"));
     for (const char* item : {"EditPaste", "EditSelectAll", "EditCut", "EditSelectAll",
                              "EditClear", "EditUndo", "EditPaste"}) {
