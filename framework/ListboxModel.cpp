@@ -87,6 +87,16 @@ void ListboxModel::SetItalic(int row, int column, bool italic) {
     CellChanged(row, column, Qt::FontRole);
 }
 
+Qt::Alignment ListboxModel::AlignmentFlags(int alignment) {
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (alignment == 2) {
+        horizontal = Qt::AlignHCenter;
+    } else if (alignment == 3) {
+        horizontal = Qt::AlignRight;
+    }
+    return horizontal | Qt::AlignVCenter;
+}
+
 int ListboxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : RowCount();
 }
@@ -104,15 +114,8 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return QString::fromStdString(cell.text);
-    case Qt::TextAlignmentRole: {
-        Qt::Alignment horizontal = Qt::AlignLeft;
-        if (cell.alignment == 2) {
-            horizontal = Qt::AlignHCenter;
-        } else if (cell.alignment == 3) {
-            horizontal = Qt::AlignRight;
-        }
-        return static_cast<int>(horizontal | Qt::AlignVCenter);
-    }
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(AlignmentFlags(cell.alignment));
     case Qt::FontRole:
         // Other cells take the view's font.
         return cell.italic ? QVariant(italicFont_) : QVariant();

@@ -2,11 +2,14 @@
 
 #include "Dispatch.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +20,97 @@ namespace {
 // Room around the text of a row whose height follows the font, shared
 // above and below.
 constexpr int kRowPadding = 4;
+// Room between a cell's edges and its text.
+constexpr int kCellPadding = 3;
+
+// A vertical scroll bar that repaints on a change of its range, steps or
+// value only when that changes what it shows: a tape grows by a row at
+// almost every key, which mostly leaves the handle of a long tape where it
+// was, and the table sets the same steps again at every layout.
+class ListScrollBar : public QScrollBar {
+public:
+    ListScrollBar() : QScrollBar(Qt::Vertical) {}
+
+protected:
+    void sliderChange(SliderChange change) override {
+        const Look now = CurrentLook();
+        if (change != SliderOrientationChange && now == shown_) {
+            return;
+        }
+        shown_ = now;
+        QScrollBar::sliderChange(change);
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        shown_ = CurrentLook();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    struct Look {
+        QRect handle;
+        bool atMinimum = false;
+        bool atMaximum = false;
+        bool operator==(const Look&) const = default;
+    };
+
+    Look CurrentLook() const {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider,
+                                        this),
+                value() == minimum(), value() == maximum()};
+    }
+
+    Look shown_;
+};
 
 } // namespace
 
 ListboxDelegate::ListboxDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+
+// A tape repaints its visible cells after every key, so a cell is painted
+// directly rather than through the style's item layout: the text in the
+// cell's face, alignment and colours, clipped where it does not fit, and
+// the cell's grid lines as one-pixel fills, which cost far less than the
+// table's own stroked grid.
+void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    const auto& model = static_cast<const ListboxModel&>(*index.model());
+    const ListboxModel::CellData& cell = model.At(index.row(), index.column());
+    const QRect& cellRect = option.rect;
+    const QRect area = Inside(cellRect);
+    if (horizontalLines || verticalLines) {
+        const QStyle* style =
+            option.widget != nullptr ? option.widget->style() : QApplication::style();
+        const QColor grid = QColor::fromRgba(static_cast<QRgb>(
+            style->styleHint(QStyle::SH_Table_GridLineColor, &option, option.widget)));
+        if (horizontalLines) {
+            painter->fillRect(cellRect.left(), cellRect.bottom(), cellRect.width(), 1, grid);
+        }
+        if (verticalLines) {
+            painter->fillRect(cellRect.right(), cellRect.top(), 1, area.height(), grid);
+        }
+    }
+    QPalette::ColorGroup group = QPalette::Disabled;
+    if (option.state & QStyle::State_Enabled) {
+        group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    }
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected) {
+        painter->fillRect(area, option.palette.brush(group, QPalette::Highlight));
+    }
+    if (cell.text.empty()) {
+        return;
+    }
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(cell.italic ? model.ItalicFont() : option.font);
+    painter->drawText(area.adjusted(kCellPadding, 0, -kCellPadding, 0),
+                      static_cast<int>(ListboxModel::AlignmentFlags(cell.alignment)) |
+                          Qt::TextSingleLine,
+                      QString::fromStdString(cell.text));
+}
 
 QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                        const QModelIndex& index) const {
@@ -30,6 +120,23 @@ QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     editor->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()));
     editor_ = editor;
     return editor;
+}
+
+void ListboxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                           const QModelIndex& index) const {
+    QStyleOptionViewItem inside = option;
+    inside.rect = Inside(option.rect);
+    QStyledItemDelegate::updateEditorGeometry(editor, inside, index);
+}
+
+QRect ListboxDelegate::Inside(QRect cell) const {
+    if (horizontalLines) {
+        cell.setBottom(cell.bottom() - 1);
+    }
+    if (verticalLines) {
+        cell.setRight(cell.right() - 1);
+    }
+    return cell;
 }
 
 bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
@@ -54,6 +161,7 @@ bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
 }
 
 ListboxView::ListboxView() : model_(new ListboxModel(this)), delegate_(new ListboxDelegate(this)) {
+    setVerticalScrollBar(new ListScrollBar);
     setModel(model_);
     setItemDelegate(delegate_);
     setSelectionBehavior(SelectRows);
@@ -73,6 +181,74 @@ ListboxView::ListboxView() : model_(new ListboxModel(this)), delegate_(new Listb
     horizontalHeader()->setMinimumSectionSize(0);
     ApplyScrollBars();
     ApplyGridLines();
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int) { RowsInserted(first); });
+    connect(
+        model_, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& topLeft, const QModelIndex&) { CellsChanged(topLeft.row()); });
+    const auto relayout = [this] { wholeLayout_ = true; };
+    connect(model_, &QAbstractItemModel::modelReset, this, relayout);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, relayout);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, relayout);
+    connect(model_, &QAbstractItemModel::rowsMoved, this, relayout);
+    connect(model_, &QAbstractItemModel::columnsInserted, this, relayout);
+    connect(model_, &QAbstractItemModel::columnsRemoved, this, relayout);
+    connect(model_, &QAbstractItemModel::columnsMoved, this, relayout);
+}
+
+// Inserting rows shifts only the rows from the first inserted one down.
+void ListboxView::RowsInserted(int first) {
+    firstDirtyRow_ = firstDirtyRow_ < 0 ? first : std::min(firstDirtyRow_, first);
+}
+
+// While a layout is pending the table leaves changed cells to it; they are
+// added to what it repaints.
+void ListboxView::CellsChanged(int first) {
+    if (firstDirtyRow_ >= 0) {
+        firstDirtyRow_ = std::min(firstDirtyRow_, first);
+    }
+}
+
+// The table lays itself out after every inserted row and then repaints all
+// it shows. Adding a row to a tape changes nothing above the new row: the
+// layout then updates the scroll range and repaints the rows from the first
+// new one down, if they are in view. A list scrolled to its very end shows
+// its last row at the bottom edge; once it is no longer the last, the rows
+// move back to start at the top edge, and what is shown scrolls with them.
+void ListboxView::doItemsLayout() {
+    const int first = firstDirtyRow_;
+    const bool whole = wholeLayout_ || first < 0;
+    firstDirtyRow_ = -1;
+    wholeLayout_ = false;
+    if (whole) {
+        QTableView::doItemsLayout();
+        return;
+    }
+    const QPoint offset(horizontalHeader()->offset(), verticalHeader()->offset());
+    updateGeometries();
+    const QPoint moved = offset - QPoint(horizontalHeader()->offset(), verticalHeader()->offset());
+    if (!moved.isNull()) {
+        // The layout has already put open editors where their cells now are.
+        viewport()->scroll(moved.x(), moved.y(), viewport()->rect());
+    }
+    const int top = std::max(0, rowViewportPosition(first));
+    const int height = viewport()->height();
+    if (top < height) {
+        viewport()->update(0, top, viewport()->width(), height - top);
+    }
+}
+
+bool ListboxView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::LayoutDirectionChange:
+        wholeLayout_ = true;
+        break;
+    default:
+        break;
+    }
+    return QTableView::event(event);
 }
 
 void ListboxView::ListFont(const QFont& font) {
@@ -153,9 +329,11 @@ void ListboxView::ApplyScrollBars() {
 }
 
 void ListboxView::ApplyGridLines() {
-    // Styles 0 and 1 draw no lines; the table draws its horizontal and
-    // vertical lines together.
-    setShowGrid(gridLinesHorizontal > 1 || gridLinesVertical > 1);
+    // Styles 0 and 1 draw no lines. The cells draw them, not the table.
+    setShowGrid(false);
+    delegate_->horizontalLines = gridLinesHorizontal > 1;
+    delegate_->verticalLines = gridLinesVertical > 1;
+    viewport()->update();
 }
 
 int ListboxView::SelectedRow() const {

@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
-// Opens a one-line editor over a cell. Return, Enter, Tab and losing the
-// focus keep the typed text; Escape drops it.
+// Paints a cell as its text on the row's background, and opens a one-line
+// editor over a cell. Return, Enter, Tab and losing the focus keep the
+// typed text; Escape drops it.
 class ListboxDelegate : public QStyledItemDelegate {
 public:
     explicit ListboxDelegate(QObject* parent);
@@ -22,13 +23,24 @@ public:
     // The editor opened last; null once it is gone.
     QWidget* Editor() const { return editor_; }
 
+    // Grid lines along the bottom and the right edge of every cell.
+    bool horizontalLines = false;
+    bool verticalLines = false;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    // The cell without its grid lines.
+    QRect Inside(QRect cell) const;
+
     mutable QPointer<QWidget> editor_;
 };
 
@@ -74,7 +86,10 @@ public:
     // true keeps the list from handling the press itself.
     std::function<bool(int row, int column, int x, int y)> cellClick;
 
+    void doItemsLayout() override;
+
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -88,9 +103,16 @@ private:
     };
 
     QWidget* OpenEditor() const;
+    void RowsInserted(int first);
+    void CellsChanged(int first);
 
     ListboxModel* model_;
     ListboxDelegate* delegate_;
     std::vector<ColumnWidth> columnWidths_;
     QPersistentModelIndex editedIndex_;
+    // What the next layout has to repaint: the rows from firstDirtyRow_ down
+    // when rows were only inserted and cells changed since the last one
+    // (-1: none were), everything when wholeLayout_ is set.
+    int firstDirtyRow_ = -1;
+    bool wholeLayout_ = false;
 };

@@ -4,10 +4,17 @@
 #include "QtColor.h"
 
 #include <QLineEdit>
+#include <QPainter>
 
 #include <limits>
 
 namespace {
+
+// The border of a bordered field: one pixel of grey, of the highlight
+// colour while the field has the focus. The style's own frame is rounded
+// and antialiased, which made every repaint of the large display several
+// times dearer than drawing its text.
+constexpr int kBorderWidth = 1;
 
 class TextFieldWidget : public QLineEdit {
 public:
@@ -16,12 +23,45 @@ public:
         // text can be selected and copied.
         setFocusPolicy(Qt::StrongFocus);
         setMaxLength(std::numeric_limits<int>::max());
+        // The line edit fills its whole rectangle with the base colour, and
+        // the border is drawn over it, so the panel beneath never needs
+        // repainting.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFrame(false);
+        Border(true);
+    }
+
+    void Border(bool value) {
+        border_ = value;
+        const int margin = border_ ? kBorderWidth : 0;
+        setTextMargins(margin, margin, margin, margin);
+        update();
     }
 
     int alignment = 0;
     Color textColor = RGB(0, 0, 0);
     Color backColor = RGB(255, 255, 255);
     int limitText = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (!border_) {
+            return;
+        }
+        QPainter painter(this);
+        const QColor color =
+            hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
+        const int w = width();
+        const int h = height();
+        painter.fillRect(0, 0, w, kBorderWidth, color);
+        painter.fillRect(0, h - kBorderWidth, w, kBorderWidth, color);
+        painter.fillRect(0, 0, kBorderWidth, h, color);
+        painter.fillRect(w - kBorderWidth, 0, kBorderWidth, h, color);
+    }
+
+private:
+    bool border_ = true;
 };
 
 TextFieldWidget& View(const TextField& control) {
@@ -108,7 +148,7 @@ bool TextField::SetOwnProperty(const Property& property) {
     } else if (key == "LimitText") {
         LimitText(IntegerValue(property));
     } else if (key == "Border") {
-        view.setFrame(BooleanValue(property));
+        view.Border(BooleanValue(property));
     } else if (key == "Password") {
         view.setEchoMode(BooleanValue(property) ? QLineEdit::Password : QLineEdit::Normal);
     } else if (key == "UseFocusRing") {

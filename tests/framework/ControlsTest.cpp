@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QEnterEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -90,6 +92,29 @@ bool IsDark(QColor color) {
 bool IsLight(QColor color) {
     return color.red() > 195 && color.green() > 195 && color.blue() > 195;
 }
+// The area of a widget that is repainted while it watches.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// Paints at once whatever waits to be painted in the window.
+void Flush(QWidget* window) {
+    QCoreApplication::sendPostedEvents();
+    QEvent request(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(window, &request);
+}
+
 bool IsReddish(QColor color) {
     return color.red() > color.green() + 60 && color.red() > color.blue() + 60;
 }
@@ -568,6 +593,62 @@ TEST_F(ControlsTest, CanvasShowsItsBackdropAtItsTopLeft) {
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(31, 31), QColor(0, 0, 255));
     EXPECT_NE(image.pixelColor(40, 40), QColor(0, 0, 255));
+}
+
+// As the window shows it: the border follows the focus as it comes and goes.
+TEST_F(ControlsTest, BorderedTextFieldHasAOnePixelFrameHighlightedWhileFocused) {
+    auto& field = Add<TextField>("LCD", 30, 28, 410, 70, {{"BackColor", RGB(0, 0, 0)}});
+    QWidget* widget = WidgetOf(field);
+    QWidget* top = TopLevelOf(*window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    const struct {
+        bool border;
+        bool focus;
+        QPalette::ColorRole edge;
+    } rows[] = {{true, false, QPalette::Mid},
+                {true, true, QPalette::Highlight},
+                {true, false, QPalette::Mid},
+                {false, true, QPalette::Base}};
+    for (const auto& row : rows) {
+        SetProperties(&field, {{"Border", row.border}});
+        if (row.focus) {
+            widget->setFocus();
+        } else {
+            widget->clearFocus();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return widget->hasFocus() == row.focus; }));
+        Flush(top);
+        const QColor edge = widget->palette().color(row.edge);
+        const QPoint origin = widget->mapTo(top, QPoint());
+        const QImage image =
+            top->screen()->grabWindow(top->winId(), origin.x(), origin.y(), 410, 70).toImage();
+        for (QPoint at : {QPoint(0, 35), QPoint(409, 35), QPoint(200, 0), QPoint(200, 69)}) {
+            EXPECT_EQ(image.pixelColor(at).rgb(), edge.rgb())
+                << row.border << row.focus << " at " << at.x() << "," << at.y();
+        }
+        EXPECT_EQ(image.pixelColor(1, 35), QColor(0, 0, 0));
+        EXPECT_EQ(image.pixelColor(200, 68), QColor(0, 0, 0));
+    }
+}
+
+// The display covers its part of the keypad panel completely, so a new
+// number repaints the display alone.
+TEST_F(ControlsTest, TextFieldRepaintsWithoutThePanelBeneathIt) {
+    auto& panel = Add<Rectangle>("Rectangle1", 10, 14, 450, 300,
+                                 {{"FillColor", RGB(255, 255, 255)},
+                                  {"BorderWidth", 1},
+                                  {"TopLeftColor", RGB(0, 0, 0)},
+                                  {"BottomRightColor", RGB(0, 0, 0)}});
+    auto& lcd = Add<TextField>("LCD", 30, 28, 410, 70, {{"BackColor", RGB(0, 0, 0)}});
+    QWidget* top = TopLevelOf(*window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+    Flush(top);
+    PaintRecorder beneath(WidgetOf(panel));
+    PaintRecorder display(WidgetOf(lcd));
+    lcd.Text("42");
+    Flush(top);
+    EXPECT_FALSE(display.painted.isEmpty());
+    EXPECT_TRUE(beneath.painted.isEmpty());
 }
 
 // ---------------------------------------------------------------------------

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +79,40 @@ PropertyList TapeStream() {
             {"InitialParent", none}};
 }
 
+// The area of a widget that is repainted while it watches.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+// The smallest rectangle holding the image's pixels that the test accepts
+// as ink.
+QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& isInk) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isInk(image.pixelColor(x, y))) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
+bool IsDark(QColor color) {
+    return color.red() < 90 && color.green() < 90 && color.blue() < 90;
+}
+
 class ListboxTest : public ::testing::Test {
 public:
     void SetUp() override {
@@ -113,6 +150,34 @@ public:
                           view->visualRect(Index(row, column)).center());
     }
     QWidget* Top() const { return TopLevelOf(*window); }
+    // Lets the list lay out the rows added, which it does at the next turn
+    // of the event loop (a timer started now fires after the list's), then
+    // delivers what that posted and paints at once whatever waits to be
+    // painted in the window.
+    void Settle() const {
+        bool turned = false;
+        QTimer turn;
+        turn.setSingleShot(true);
+        QObject::connect(&turn, &QTimer::timeout, [&] { turned = true; });
+        turn.start(0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return turned; }));
+        QCoreApplication::sendPostedEvents();
+        QEvent request(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(Top(), &request);
+    }
+    // The rows as the window shows them, and as the list paints them afresh.
+    QImage Shown() const {
+        const QPoint at = view->mapTo(Top(), QPoint());
+        return Top()
+            ->screen()
+            ->grabWindow(Top()->winId(), at.x(), at.y(), view->width(), view->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage Fresh() const { return view->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage CellImage(int row, int column) const {
+        return view->viewport()->grab(view->visualRect(Index(row, column))).toImage();
+    }
 
     TestWindow* window = nullptr;
     Listbox* list = nullptr;
@@ -348,7 +413,6 @@ TEST_F(ListboxTest, DeleteAllRowsEmptiesTheListAndDropsAnOpenEditor) {
 
 TEST_F(ListboxTest, StreamGivesTheTapeItsLook) {
     EXPECT_EQ(list->ColumnCount(), 3);
-    EXPECT_TRUE(view->showGrid());
     EXPECT_TRUE(view->horizontalHeader()->isHidden());
     EXPECT_EQ(view->frameShape(), QFrame::StyledPanel);
     EXPECT_EQ(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
@@ -365,6 +429,222 @@ TEST_F(ListboxTest, InitialValueGivesRowsSplitByReturnsAndTabs) {
     EXPECT_EQ(list->Cell(0, 1), "b");
     EXPECT_EQ(list->Cell(1, 0), "c");
     EXPECT_EQ(list->LastIndex(), 1);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+TEST_F(ListboxTest, CellTextIsDrawnWhereItsAlignmentPutsIt) {
+    const struct {
+        int alignment;
+        const char* name;
+    } rows[] = {{1, "left"}, {2, "centre"}, {3, "right"}};
+    AddRows(1);
+    list->Cell(0, 1, "123");
+    for (const auto& row : rows) {
+        list->CellAlignment(0, 1, row.alignment);
+        const QImage cell = CellImage(0, 1);
+        const QRect ink = InkBounds(cell, IsDark);
+        ASSERT_TRUE(ink.isValid()) << row.name;
+        const int left = ink.left();
+        const int right = cell.width() - 1 - ink.right();
+        if (row.alignment == 1) {
+            EXPECT_LE(left, 8) << row.name;
+        } else if (row.alignment == 2) {
+            EXPECT_LE(std::abs(left - right), 3) << row.name;
+        } else {
+            EXPECT_LE(right, 8) << row.name;
+        }
+        EXPECT_GT(ink.top(), 0) << row.name;
+        EXPECT_LT(ink.bottom(), cell.height() - 2) << row.name;
+    }
+}
+
+// A capital I leans to the right in italics: its ink at the top lies
+// further right than at the bottom.
+TEST_F(ListboxTest, ItalicCellIsDrawnSlantedAndOthersUpright) {
+    const auto lean = [](const QImage& image) {
+        const QRect ink = InkBounds(image, IsDark);
+        const auto middle = [&](int fromY, int toY) {
+            double sum = 0;
+            int count = 0;
+            for (int y = fromY; y <= toY; ++y) {
+                for (int x = ink.left(); x <= ink.right(); ++x) {
+                    if (IsDark(image.pixelColor(x, y))) {
+                        sum += x;
+                        ++count;
+                    }
+                }
+            }
+            return sum / count;
+        };
+        const int quarter = ink.height() / 4;
+        return middle(ink.top(), ink.top() + quarter) -
+               middle(ink.bottom() - quarter, ink.bottom());
+    };
+    list->TextSize(64);
+    list->AddRow({"", "I"});
+    list->AddRow({"", "I"});
+    list->CellItalic(1, 1, true);
+    EXPECT_LT(std::abs(lean(CellImage(0, 1))), 1.0);
+    EXPECT_GT(lean(CellImage(1, 1)), 3.0);
+}
+
+TEST_F(ListboxTest, SelectedRowShowsThePalettesHighlightColours) {
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Highlight, QColor(255, 0, 0));
+    palette.setColor(QPalette::HighlightedText, QColor(0, 255, 0));
+    view->setPalette(palette);
+    list->AddRow({"", "888"});
+    list->AddRow({"", "888"});
+    list->ListIndex(1);
+    const auto count = [](const QImage& image, QColor color) {
+        int found = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                found += image.pixelColor(x, y) == color ? 1 : 0;
+            }
+        }
+        return found;
+    };
+    const QImage selected = CellImage(1, 1);
+    EXPECT_EQ(selected.pixelColor(2, selected.height() / 2), QColor(255, 0, 0));
+    EXPECT_GT(count(selected, QColor(0, 255, 0)), 20);
+    EXPECT_FALSE(InkBounds(selected, IsDark).isValid());
+    const QImage plain = CellImage(0, 1);
+    EXPECT_EQ(count(plain, QColor(255, 0, 0)), 0);
+    EXPECT_TRUE(InkBounds(plain, IsDark).isValid());
+}
+
+TEST_F(ListboxTest, GridLinesOfEachDirectionFollowTheirOwnStyle) {
+    const struct {
+        int horizontal;
+        int vertical;
+        bool rowLines;
+        bool columnLines;
+    } rows[] = {{2, 2, true, true}, {2, 0, true, false}, {0, 2, false, true}, {1, 1, false, false}};
+    AddRows(2);
+    const QColor base = view->palette().color(QPalette::Base);
+    for (const auto& row : rows) {
+        SetProperties(
+            list, {{"GridLinesHorizontal", row.horizontal}, {"GridLinesVertical", row.vertical}});
+        const QRect cell = view->visualRect(Index(0, 1));
+        const QImage image = view->viewport()->grab().toImage();
+        const bool rowLine = image.pixelColor(cell.center().x(), cell.bottom()) != base;
+        const bool columnLine = image.pixelColor(cell.right(), cell.center().y()) != base;
+        EXPECT_EQ(rowLine, row.rowLines) << row.horizontal << "/" << row.vertical;
+        EXPECT_EQ(columnLine, row.columnLines) << row.horizontal << "/" << row.vertical;
+    }
+}
+
+// A tape grows at its end: a row added below the rows in view leaves them
+// as they are, and the scroll bar of a long list with them.
+TEST_F(ListboxTest, AddingARowBelowTheRowsInViewRepaintsNone) {
+    AddRows(1000);
+    list->ScrollPosition(0);
+    Settle();
+    const int maximum = view->verticalScrollBar()->maximum();
+    PaintRecorder rows(view->viewport());
+    PaintRecorder scrollBar(view->verticalScrollBar());
+    list->AddRow({"", "7", "+"});
+    Settle();
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), maximum + 1);
+    EXPECT_TRUE(rows.painted.isEmpty());
+    EXPECT_TRUE(scrollBar.painted.isEmpty());
+}
+
+TEST_F(ListboxTest, AddingARowInViewRepaintsFromThatRowDown) {
+    AddRows(2);
+    Settle();
+    PaintRecorder rows(view->viewport());
+    list->AddRow({"", "7", "+"});
+    Settle();
+    const QRect added = view->visualRect(Index(2, 0)) | view->visualRect(Index(2, 2));
+    EXPECT_TRUE(rows.painted.contains(added));
+    EXPECT_FALSE(rows.painted.intersects(view->visualRect(Index(0, 1))));
+    EXPECT_FALSE(rows.painted.intersects(view->visualRect(Index(1, 1))));
+}
+
+// At the very end the last row sits on the bottom edge; a row added below
+// it moves the rows back to the top edge, and an open editor with them.
+TEST_F(ListboxTest, OpenEditorStaysOnItsCellWhenARowIsAddedAtTheEnd) {
+    AddRows(40);
+    list->ScrollPosition(1000000);
+    list->EditCell(39, 0);
+    Settle();
+    QLineEdit* editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    const int above = view->visualRect(Index(39, 0)).top();
+    const int inCell = editor->y() - above;
+    list->AddRow({"", "7", "+"});
+    Settle();
+    ASSERT_NE(view->visualRect(Index(39, 0)).top(), above);
+    EXPECT_EQ(editor->y() - view->visualRect(Index(39, 0)).top(), inCell);
+    EXPECT_TRUE(Shown() == Fresh());
+}
+
+TEST_F(ListboxTest, ScrollPositionItAlreadyHasRepaintsNothing) {
+    AddRows(100);
+    list->ScrollPosition(10);
+    Settle();
+    PaintRecorder rows(view->viewport());
+    PaintRecorder scrollBar(view->verticalScrollBar());
+    list->ScrollPosition(10);
+    Settle();
+    EXPECT_TRUE(rows.painted.isEmpty());
+    EXPECT_TRUE(scrollBar.painted.isEmpty());
+    EXPECT_EQ(list->ScrollPosition(), 10);
+}
+
+// Whatever parts the list repaints, the window ends up showing what a
+// complete repaint would show: rows, grid, selection and scroll bar.
+TEST_F(ListboxTest, WindowShowsWhatTheListPaintsAfreshAfterEveryChange) {
+    const struct {
+        const char* name;
+        std::function<void(Listbox&)> change;
+    } rows[] = {
+        {"row added in view",
+         [](Listbox& l) {
+             l.AddRow({"", "7", "+"});
+         }},
+        {"row added and an older row changed",
+         [](Listbox& l) {
+             l.AddRow({"", "7", "+"});
+             l.Cell(0, 1, "changed");
+         }},
+        {"rows added below the rows in view",
+         [](Listbox& l) {
+             for (int i = 0; i < 300; ++i) {
+                 l.AddRow({"", "7", "+"});
+             }
+         }},
+        {"one more row below the rows in view",
+         [](Listbox& l) {
+             l.AddRow({"", "7", "+"});
+         }},
+        {"total added, scrolled to the end and selected",
+         [](Listbox& l) {
+             l.AddRow({"", "4", "="});
+             l.AddRow({"Tot.", "11"});
+             l.CellItalic(l.LastIndex(), 1, true);
+             l.CellAlignment(l.LastIndex(), 1, 3);
+             l.ScrollPosition(1000000);
+             l.ListIndex(l.LastIndex());
+         }},
+        {"row added after the end in view and the last row changed",
+         [](Listbox& l) {
+             const int last = l.LastIndex();
+             l.AddRow({"", "7", "+"});
+             l.Cell(last, 0, "changed");
+         }},
+    };
+    AddRows(3);
+    for (const auto& row : rows) {
+        Settle();
+        row.change(*list);
+        Settle();
+        EXPECT_TRUE(Shown() == Fresh()) << row.name;
+    }
 }
 
 } // namespace
