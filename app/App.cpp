@@ -18,4 +18,3 @@ bool App::FileAboutlumaDex_Action() { return false; }
 // The Preferences dialog comes with the dialogs; until then the command is
 // left unhandled.
 bool App::FilePreferences_Action() { return false; }
-

@@ -52,9 +52,8 @@ void ApplicationAddMenuHandlers() {
     };
     for (const Binding& binding : bindings) {
         App* app = NotNil(App::Get(), "App");
-        app->AddMenuHandler(binding.itemName, [app, handler = binding.handler] {
-            return (app->*handler)();
-        });
+        app->AddMenuHandler(binding.itemName,
+                            [app, handler = binding.handler] { return (app->*handler)(); });
     }
 }
 

@@ -47,9 +47,7 @@ void Window1::BevelButton14_Action(BevelButton&) { ClearEntry(); }
 
 void Window1::MClear_Action(BevelButton&) { TheApp().mem = 0; }
 
-void Window1::MAdd_Action(BevelButton&) {
-    TheApp().mem = TheApp().mem + Val(Display().Text());
-}
+void Window1::MAdd_Action(BevelButton&) { TheApp().mem = TheApp().mem + Val(Display().Text()); }
 
 void Window1::MSubtract_Action(BevelButton&) {
     TheApp().mem = TheApp().mem - Val(Display().Text());

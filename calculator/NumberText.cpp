@@ -27,9 +27,7 @@ struct Decimal {
     int point = 0;
 };
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The shortest decimal text that reads back as `value` (finite values only).
 Decimal toDecimal(double value) {

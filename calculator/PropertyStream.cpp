@@ -142,12 +142,8 @@ constexpr ClassKeys kClasses[] = {
     {"Canvas", kCanvasKeys},
 };
 
-bool IsKeyStart(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-}
-bool IsKeyChar(char c) {
-    return IsKeyStart(c) || (c >= '0' && c <= '9');
-}
+bool IsKeyStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsKeyChar(char c) { return IsKeyStart(c) || (c >= '0' && c <= '9'); }
 
 // Reads one stream front to back; every read checks the bytes left first.
 class StreamReader {

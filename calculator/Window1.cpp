@@ -41,9 +41,8 @@ void Window1::CreateControls0() {
     tape->CellClick([this](Listbox& list, int row, int column, int x, int y) {
         return ListBox1_CellClick(list, row, column, x, y);
     });
-    tape->KeyDown([this](Listbox& list, const std::string& key) {
-        return ListBox1_KeyDown(list, key);
-    });
+    tape->KeyDown(
+        [this](Listbox& list, const std::string& key) { return ListBox1_KeyDown(list, key); });
     Build<BevelButton>(*this, "BevelButton21")->Action([this](BevelButton& b) {
         BevelButton21_Action(b);
     });
@@ -116,9 +115,7 @@ void Window1::CreateControls0() {
 
 void Window1::CreateControls1() {
     Build<BevelButton>(*this, "MAdd")->Action([this](BevelButton& b) { MAdd_Action(b); });
-    Build<BevelButton>(*this, "MSubtract")->Action([this](BevelButton& b) {
-        MSubtract_Action(b);
-    });
+    Build<BevelButton>(*this, "MSubtract")->Action([this](BevelButton& b) { MSubtract_Action(b); });
     Build<BevelButton>(*this, "MShow")->Action([this](BevelButton& b) { MShow_Action(b); });
 }
 

@@ -289,13 +289,9 @@ constexpr ControlLayout kControls[] = {
 
 } // namespace
 
-std::string_view Window1WindowStream() {
-    return WindowStream::view();
-}
+std::string_view Window1WindowStream() { return WindowStream::view(); }
 
-std::span<const ControlLayout> Window1Controls() {
-    return kControls;
-}
+std::span<const ControlLayout> Window1Controls() { return kControls; }
 
 const ControlLayout& Window1Control(std::string_view name) {
     const auto found = std::find_if(std::begin(kControls), std::end(kControls),

@@ -118,9 +118,7 @@ BevelButtonWidget& View(const BevelButton& control) {
 
 BevelButton::BevelButton() : RectControl(std::make_unique<ControlImpl>(new BevelButtonWidget)) {}
 
-const std::string& BevelButton::Caption() const {
-    return View(*this).caption;
-}
+const std::string& BevelButton::Caption() const { return View(*this).caption; }
 void BevelButton::Caption(const std::string& value) {
     BevelButtonWidget& view = View(*this);
     view.caption = value;
@@ -129,41 +127,31 @@ void BevelButton::Caption(const std::string& value) {
     view.update();
 }
 
-int BevelButton::CaptionAlign() const {
-    return View(*this).captionAlign;
-}
+int BevelButton::CaptionAlign() const { return View(*this).captionAlign; }
 void BevelButton::CaptionAlign(int value) {
     View(*this).captionAlign = value;
     View(*this).update();
 }
 
-int BevelButton::CaptionDelta() const {
-    return View(*this).captionDelta;
-}
+int BevelButton::CaptionDelta() const { return View(*this).captionDelta; }
 void BevelButton::CaptionDelta(int value) {
     View(*this).captionDelta = value;
     View(*this).update();
 }
 
-Color BevelButton::TextColor() const {
-    return View(*this).textColor;
-}
+Color BevelButton::TextColor() const { return View(*this).textColor; }
 void BevelButton::TextColor(Color value) {
     View(*this).textColor = value;
     View(*this).update();
 }
 
-std::shared_ptr<Picture> BevelButton::Icon() const {
-    return View(*this).icon;
-}
+std::shared_ptr<Picture> BevelButton::Icon() const { return View(*this).icon; }
 void BevelButton::Icon(std::shared_ptr<Picture> picture) {
     View(*this).icon = std::move(picture);
     View(*this).update();
 }
 
-void BevelButton::Push() {
-    View(*this).click();
-}
+void BevelButton::Push() { View(*this).click(); }
 
 void BevelButton::Action(std::function<void(BevelButton&)> handler) {
     View(*this).action = [this, handler = std::move(handler)] { handler(*this); };

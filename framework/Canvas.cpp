@@ -24,17 +24,13 @@ protected:
     }
 };
 
-CanvasWidget& View(const Canvas& control) {
-    return *control.Impl().As<CanvasWidget>();
-}
+CanvasWidget& View(const Canvas& control) { return *control.Impl().As<CanvasWidget>(); }
 
 } // namespace
 
 Canvas::Canvas() : RectControl(std::make_unique<ControlImpl>(new CanvasWidget)) {}
 
-std::shared_ptr<Picture> Canvas::Backdrop() const {
-    return View(*this).backdrop;
-}
+std::shared_ptr<Picture> Canvas::Backdrop() const { return View(*this).backdrop; }
 void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
     View(*this).backdrop = std::move(picture);
     View(*this).update();

@@ -33,7 +33,8 @@ const FaceRule* RuleFor(const QString& family) {
 
 void InstallFontSubstitutions() {
     for (const char* name : {"Monaco", "Geneva", "Times", "Arial Black"}) {
-        QFont::insertSubstitutions(QString::fromLatin1(name), RuleFor(QString::fromLatin1(name))->faces);
+        QFont::insertSubstitutions(QString::fromLatin1(name),
+                                   RuleFor(QString::fromLatin1(name))->faces);
     }
 }
 

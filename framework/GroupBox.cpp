@@ -18,17 +18,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override { event->ignore(); }
 };
 
-GroupBoxWidget& View(const GroupBox& control) {
-    return *control.Impl().As<GroupBoxWidget>();
-}
+GroupBoxWidget& View(const GroupBox& control) { return *control.Impl().As<GroupBoxWidget>(); }
 
 } // namespace
 
 GroupBox::GroupBox() : RectControl(std::make_unique<ControlImpl>(new GroupBoxWidget)) {}
 
-const std::string& GroupBox::Caption() const {
-    return View(*this).caption;
-}
+const std::string& GroupBox::Caption() const { return View(*this).caption; }
 void GroupBox::Caption(const std::string& value) {
     GroupBoxWidget& view = View(*this);
     view.caption = value;

@@ -59,9 +59,7 @@ protected:
     }
 };
 
-LabelWidget& View(const Label& control) {
-    return *control.Impl().As<LabelWidget>();
-}
+LabelWidget& View(const Label& control) { return *control.Impl().As<LabelWidget>(); }
 
 // A multi-line label stands at the top of its box, a single line in the
 // middle of its height.
@@ -79,9 +77,7 @@ void ApplyAlignment(LabelWidget& view) {
 
 Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {}
 
-const std::string& Label::Text() const {
-    return View(*this).text;
-}
+const std::string& Label::Text() const { return View(*this).text; }
 void Label::Text(const std::string& value) {
     LabelWidget& view = View(*this);
     view.text = value;
@@ -92,17 +88,13 @@ void Label::Text(const std::string& value) {
     view.setText(shown);
 }
 
-int Label::TextAlign() const {
-    return View(*this).textAlign;
-}
+int Label::TextAlign() const { return View(*this).textAlign; }
 void Label::TextAlign(int value) {
     View(*this).textAlign = value;
     ApplyAlignment(View(*this));
 }
 
-Color Label::TextColor() const {
-    return View(*this).textColor;
-}
+Color Label::TextColor() const { return View(*this).textColor; }
 void Label::TextColor(Color value) {
     LabelWidget& view = View(*this);
     view.textColor = value;
@@ -115,9 +107,7 @@ void Label::TextColor(Color value) {
     view.update();
 }
 
-bool Label::Multiline() const {
-    return View(*this).wordWrap();
-}
+bool Label::Multiline() const { return View(*this).wordWrap(); }
 void Label::Multiline(bool value) {
     View(*this).setWordWrap(value);
     ApplyAlignment(View(*this));

@@ -9,46 +9,30 @@
 
 namespace {
 
-ListboxView& View(const Listbox& control) {
-    return *control.Impl().As<ListboxView>();
-}
-ListboxModel& Rows(const Listbox& control) {
-    return View(control).Model();
-}
+ListboxView& View(const Listbox& control) { return *control.Impl().As<ListboxView>(); }
+ListboxModel& Rows(const Listbox& control) { return View(control).Model(); }
 
 } // namespace
 
-Listbox::Listbox() : RectControl(std::make_unique<ControlImpl>(new ListboxView)) {
-    ApplyFont();
-}
+Listbox::Listbox() : RectControl(std::make_unique<ControlImpl>(new ListboxView)) { ApplyFont(); }
 
-int Listbox::ColumnCount() const {
-    return Rows(*this).ColumnCount();
-}
+int Listbox::ColumnCount() const { return Rows(*this).ColumnCount(); }
 void Listbox::ColumnCount(int value) {
     Rows(*this).SetColumnCount(value);
     View(*this).ApplyColumnWidths();
 }
 
-void Listbox::ColumnWidths(const std::string& value) {
-    View(*this).ColumnWidths(value);
-}
+void Listbox::ColumnWidths(const std::string& value) { View(*this).ColumnWidths(value); }
 
-void Listbox::AddRow(const std::vector<std::string>& texts) {
-    Rows(*this).AppendRow(texts);
-}
+void Listbox::AddRow(const std::vector<std::string>& texts) { Rows(*this).AppendRow(texts); }
 
 void Listbox::DeleteAllRows() {
     View(*this).CloseCellEditor(false);
     Rows(*this).RemoveAllRows();
 }
 
-int Listbox::ListCount() const {
-    return Rows(*this).RowCount();
-}
-int Listbox::LastIndex() const {
-    return Rows(*this).LastIndex();
-}
+int Listbox::ListCount() const { return Rows(*this).RowCount(); }
+int Listbox::LastIndex() const { return Rows(*this).LastIndex(); }
 
 const std::string& Listbox::Cell(int row, int column) const {
     return Rows(*this).At(row, column).text;
@@ -64,30 +48,18 @@ void Listbox::CellAlignment(int row, int column, int alignment) {
     Rows(*this).SetAlignment(row, column, alignment);
 }
 
-bool Listbox::CellItalic(int row, int column) const {
-    return Rows(*this).At(row, column).italic;
-}
+bool Listbox::CellItalic(int row, int column) const { return Rows(*this).At(row, column).italic; }
 void Listbox::CellItalic(int row, int column, bool italic) {
     Rows(*this).SetItalic(row, column, italic);
 }
 
-int Listbox::ListIndex() const {
-    return View(*this).SelectedRow();
-}
-void Listbox::ListIndex(int row) {
-    View(*this).SelectRow(row);
-}
+int Listbox::ListIndex() const { return View(*this).SelectedRow(); }
+void Listbox::ListIndex(int row) { View(*this).SelectRow(row); }
 
-int Listbox::ScrollPosition() const {
-    return View(*this).FirstVisibleRow();
-}
-void Listbox::ScrollPosition(int row) {
-    View(*this).ScrollToRow(row);
-}
+int Listbox::ScrollPosition() const { return View(*this).FirstVisibleRow(); }
+void Listbox::ScrollPosition(int row) { View(*this).ScrollToRow(row); }
 
-void Listbox::EditCell(int row, int column) {
-    View(*this).EditCell(row, column);
-}
+void Listbox::EditCell(int row, int column) { View(*this).EditCell(row, column); }
 
 void Listbox::CellClick(std::function<bool(Listbox&, int row, int column, int x, int y)> handler) {
     View(*this).cellClick = [this, handler = std::move(handler)](int row, int column, int x,

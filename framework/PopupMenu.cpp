@@ -10,17 +10,13 @@
 
 namespace {
 
-QComboBox& View(const PopupMenu& control) {
-    return *control.Impl().As<QComboBox>();
-}
+QComboBox& View(const PopupMenu& control) { return *control.Impl().As<QComboBox>(); }
 
 } // namespace
 
 PopupMenu::PopupMenu() : RectControl(std::make_unique<ControlImpl>(new QComboBox)) {}
 
-int PopupMenu::ListCount() const {
-    return View(*this).count();
-}
+int PopupMenu::ListCount() const { return View(*this).count(); }
 
 std::string PopupMenu::List(int index) const {
     if (index < 0 || index >= ListCount()) {
@@ -33,17 +29,11 @@ void PopupMenu::AddRow(const std::string& text) {
     View(*this).addItem(QString::fromStdString(text));
 }
 
-void PopupMenu::DeleteAllRows() {
-    View(*this).clear();
-}
+void PopupMenu::DeleteAllRows() { View(*this).clear(); }
 
-int PopupMenu::ListIndex() const {
-    return View(*this).currentIndex();
-}
+int PopupMenu::ListIndex() const { return View(*this).currentIndex(); }
 // An index outside the items chooses none.
-void PopupMenu::ListIndex(int index) {
-    View(*this).setCurrentIndex(index);
-}
+void PopupMenu::ListIndex(int index) { View(*this).setCurrentIndex(index); }
 
 // The list of items opens as a window of its own, which takes no font from
 // the control: it gets the control's font too.

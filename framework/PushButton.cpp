@@ -24,17 +24,13 @@ public:
     std::function<void()> action;
 };
 
-PushButtonWidget& View(const PushButton& control) {
-    return *control.Impl().As<PushButtonWidget>();
-}
+PushButtonWidget& View(const PushButton& control) { return *control.Impl().As<PushButtonWidget>(); }
 
 } // namespace
 
 PushButton::PushButton() : RectControl(std::make_unique<ControlImpl>(new PushButtonWidget)) {}
 
-const std::string& PushButton::Caption() const {
-    return View(*this).caption;
-}
+const std::string& PushButton::Caption() const { return View(*this).caption; }
 void PushButton::Caption(const std::string& value) {
     PushButtonWidget& view = View(*this);
     view.caption = value;
@@ -44,23 +40,13 @@ void PushButton::Caption(const std::string& value) {
     view.setText(text.replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
-bool PushButton::Default() const {
-    return View(*this).isDefault();
-}
-void PushButton::Default(bool value) {
-    View(*this).setDefault(value);
-}
+bool PushButton::Default() const { return View(*this).isDefault(); }
+void PushButton::Default(bool value) { View(*this).setDefault(value); }
 
-bool PushButton::Cancel() const {
-    return View(*this).cancel;
-}
-void PushButton::Cancel(bool value) {
-    View(*this).cancel = value;
-}
+bool PushButton::Cancel() const { return View(*this).cancel; }
+void PushButton::Cancel(bool value) { View(*this).cancel = value; }
 
-void PushButton::Push() {
-    View(*this).click();
-}
+void PushButton::Push() { View(*this).click(); }
 
 void PushButton::Action(std::function<void(PushButton&)> handler) {
     View(*this).action = [this, handler = std::move(handler)] { handler(*this); };

@@ -6,6 +6,4 @@
 
 #include <QColor>
 
-inline QColor ToQColor(Color color) {
-    return QColor(color.red, color.green, color.blue);
-}
+inline QColor ToQColor(Color color) { return QColor(color.red, color.green, color.blue); }

@@ -120,8 +120,8 @@ void RectControl::Underline(bool value) {
 }
 
 void RectControl::ApplyFont() {
-    impl_->widget->setFont(MakeFont(impl_->textFont, impl_->textSize, impl_->bold,
-                                    impl_->italic, impl_->underline));
+    impl_->widget->setFont(
+        MakeFont(impl_->textFont, impl_->textSize, impl_->bold, impl_->italic, impl_->underline));
 }
 
 bool RectControl::SetOwnProperty(const Property&) { return false; }

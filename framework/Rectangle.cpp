@@ -37,41 +37,31 @@ protected:
     }
 };
 
-RectangleWidget& View(const Rectangle& control) {
-    return *control.Impl().As<RectangleWidget>();
-}
+RectangleWidget& View(const Rectangle& control) { return *control.Impl().As<RectangleWidget>(); }
 
 } // namespace
 
 Rectangle::Rectangle() : RectControl(std::make_unique<ControlImpl>(new RectangleWidget)) {}
 
-Color Rectangle::FillColor() const {
-    return View(*this).fillColor;
-}
+Color Rectangle::FillColor() const { return View(*this).fillColor; }
 void Rectangle::FillColor(Color value) {
     View(*this).fillColor = value;
     View(*this).update();
 }
 
-int Rectangle::BorderWidth() const {
-    return View(*this).borderWidth;
-}
+int Rectangle::BorderWidth() const { return View(*this).borderWidth; }
 void Rectangle::BorderWidth(int value) {
     View(*this).borderWidth = value;
     View(*this).update();
 }
 
-Color Rectangle::TopLeftColor() const {
-    return View(*this).topLeftColor;
-}
+Color Rectangle::TopLeftColor() const { return View(*this).topLeftColor; }
 void Rectangle::TopLeftColor(Color value) {
     View(*this).topLeftColor = value;
     View(*this).update();
 }
 
-Color Rectangle::BottomRightColor() const {
-    return View(*this).bottomRightColor;
-}
+Color Rectangle::BottomRightColor() const { return View(*this).bottomRightColor; }
 void Rectangle::BottomRightColor(Color value) {
     View(*this).bottomRightColor = value;
     View(*this).update();

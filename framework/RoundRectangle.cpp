@@ -45,41 +45,31 @@ RoundRectangleWidget& View(const RoundRectangle& control) {
 RoundRectangle::RoundRectangle()
     : RectControl(std::make_unique<ControlImpl>(new RoundRectangleWidget)) {}
 
-Color RoundRectangle::FillColor() const {
-    return View(*this).fillColor;
-}
+Color RoundRectangle::FillColor() const { return View(*this).fillColor; }
 void RoundRectangle::FillColor(Color value) {
     View(*this).fillColor = value;
     View(*this).update();
 }
 
-int RoundRectangle::BorderWidth() const {
-    return View(*this).borderWidth;
-}
+int RoundRectangle::BorderWidth() const { return View(*this).borderWidth; }
 void RoundRectangle::BorderWidth(int value) {
     View(*this).borderWidth = value;
     View(*this).update();
 }
 
-Color RoundRectangle::BorderColor() const {
-    return View(*this).borderColor;
-}
+Color RoundRectangle::BorderColor() const { return View(*this).borderColor; }
 void RoundRectangle::BorderColor(Color value) {
     View(*this).borderColor = value;
     View(*this).update();
 }
 
-int RoundRectangle::OvalWidth() const {
-    return View(*this).ovalWidth;
-}
+int RoundRectangle::OvalWidth() const { return View(*this).ovalWidth; }
 void RoundRectangle::OvalWidth(int value) {
     View(*this).ovalWidth = value;
     View(*this).update();
 }
 
-int RoundRectangle::OvalHeight() const {
-    return View(*this).ovalHeight;
-}
+int RoundRectangle::OvalHeight() const { return View(*this).ovalHeight; }
 void RoundRectangle::OvalHeight(int value) {
     View(*this).ovalHeight = value;
     View(*this).update();

@@ -31,44 +31,22 @@ protected:
     }
 };
 
-SliderWidget& View(const Slider& control) {
-    return *control.Impl().As<SliderWidget>();
-}
+SliderWidget& View(const Slider& control) { return *control.Impl().As<SliderWidget>(); }
 
 } // namespace
 
 Slider::Slider() : RectControl(std::make_unique<ControlImpl>(new SliderWidget)) {}
 
-int Slider::Minimum() const {
-    return View(*this).minimum();
-}
-void Slider::Minimum(int value) {
-    View(*this).setMinimum(value);
-}
-int Slider::Maximum() const {
-    return View(*this).maximum();
-}
-void Slider::Maximum(int value) {
-    View(*this).setMaximum(value);
-}
-int Slider::Value() const {
-    return View(*this).value();
-}
-void Slider::Value(int value) {
-    View(*this).setValue(value);
-}
-int Slider::LineStep() const {
-    return View(*this).singleStep();
-}
-void Slider::LineStep(int value) {
-    View(*this).setSingleStep(value);
-}
-int Slider::PageStep() const {
-    return View(*this).pageStep();
-}
-void Slider::PageStep(int value) {
-    View(*this).setPageStep(value);
-}
+int Slider::Minimum() const { return View(*this).minimum(); }
+void Slider::Minimum(int value) { View(*this).setMinimum(value); }
+int Slider::Maximum() const { return View(*this).maximum(); }
+void Slider::Maximum(int value) { View(*this).setMaximum(value); }
+int Slider::Value() const { return View(*this).value(); }
+void Slider::Value(int value) { View(*this).setValue(value); }
+int Slider::LineStep() const { return View(*this).singleStep(); }
+void Slider::LineStep(int value) { View(*this).setSingleStep(value); }
+int Slider::PageStep() const { return View(*this).pageStep(); }
+void Slider::PageStep(int value) { View(*this).setPageStep(value); }
 
 void Slider::ValueChanged(std::function<void(Slider&)> handler) {
     View(*this).valueChanged = [this, handler = std::move(handler)] { handler(*this); };

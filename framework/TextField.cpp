@@ -64,24 +64,18 @@ private:
     bool border_ = true;
 };
 
-TextFieldWidget& View(const TextField& control) {
-    return *control.Impl().As<TextFieldWidget>();
-}
+TextFieldWidget& View(const TextField& control) { return *control.Impl().As<TextFieldWidget>(); }
 
 } // namespace
 
 TextField::TextField() : RectControl(std::make_unique<ControlImpl>(new TextFieldWidget)) {}
 
-std::string TextField::Text() const {
-    return View(*this).text().toStdString();
-}
+std::string TextField::Text() const { return View(*this).text().toStdString(); }
 void TextField::Text(const std::string& value) {
     View(*this).setText(QString::fromStdString(value));
 }
 
-int TextField::Alignment() const {
-    return View(*this).alignment;
-}
+int TextField::Alignment() const { return View(*this).alignment; }
 void TextField::Alignment(int value) {
     TextFieldWidget& view = View(*this);
     view.alignment = value;
@@ -94,9 +88,7 @@ void TextField::Alignment(int value) {
     view.setAlignment(horizontal | Qt::AlignVCenter);
 }
 
-Color TextField::TextColor() const {
-    return View(*this).textColor;
-}
+Color TextField::TextColor() const { return View(*this).textColor; }
 void TextField::TextColor(Color value) {
     TextFieldWidget& view = View(*this);
     view.textColor = value;
@@ -105,9 +97,7 @@ void TextField::TextColor(Color value) {
     view.setPalette(palette);
 }
 
-Color TextField::BackColor() const {
-    return View(*this).backColor;
-}
+Color TextField::BackColor() const { return View(*this).backColor; }
 void TextField::BackColor(Color value) {
     TextFieldWidget& view = View(*this);
     view.backColor = value;
@@ -116,16 +106,10 @@ void TextField::BackColor(Color value) {
     view.setPalette(palette);
 }
 
-bool TextField::ReadOnly() const {
-    return View(*this).isReadOnly();
-}
-void TextField::ReadOnly(bool value) {
-    View(*this).setReadOnly(value);
-}
+bool TextField::ReadOnly() const { return View(*this).isReadOnly(); }
+void TextField::ReadOnly(bool value) { View(*this).setReadOnly(value); }
 
-int TextField::LimitText() const {
-    return View(*this).limitText;
-}
+int TextField::LimitText() const { return View(*this).limitText; }
 void TextField::LimitText(int value) {
     TextFieldWidget& view = View(*this);
     view.limitText = value;

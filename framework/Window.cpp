@@ -164,8 +164,8 @@ void WindowImpl::OrderTabStops() {
 }
 
 void WindowImpl::ShowFirstTime() {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (closeButton) {
         flags |= Qt::WindowCloseButtonHint;
     }
@@ -393,8 +393,8 @@ void Window::SetProperty(const Property& property) {
         w.maximizeButton = BooleanValue(property);
     } else if (key == "MinimizeButton") {
         w.minimizeButton = BooleanValue(property);
-    } else if (key == "Frame" || key == "Composite" || key == "FullScreen" ||
-               key == "LiveResize" || key == "MacProcID") {
+    } else if (key == "Frame" || key == "Composite" || key == "FullScreen" || key == "LiveResize" ||
+               key == "MacProcID") {
         // Window kinds, drawing modes and custom definitions of the original
         // platform: every window here is a standard one that resizes live.
     } else {

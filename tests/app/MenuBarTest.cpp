@@ -165,8 +165,8 @@ TEST_F(MenuCommandTest, EditItemsWorkOnTheFocusedDisplay) {
 TEST_F(MenuCommandTest, EditItemsCannotChangeTheReadOnlyDisplay) {
     ASSERT_TRUE(FocusDisplayShowing42());
     QApplication::clipboard()->setText(QStringLiteral("abc"));
-    for (const char* item : {"EditPaste", "EditSelectAll", "EditCut", "EditSelectAll",
-                             "EditClear", "EditUndo", "EditPaste"}) {
+    for (const char* item : {"EditPaste", "EditSelectAll", "EditCut", "EditSelectAll", "EditClear",
+                             "EditUndo", "EditPaste"}) {
         Action(item)->trigger();
         EXPECT_EQ(Calculator().LCD()->Text(), "42") << item;
     }
@@ -184,9 +184,8 @@ TEST_F(MenuCommandTest, ShortcutsReachTheirCommandsInTheActiveWindow) {
 }
 
 TEST_F(MenuCommandTest, AnExceptionInAMenuHandlerIsReportedOnceAndTheProgramGoesOn) {
-    App::Get()->AddMenuHandler("FileAboutlumaDex", []() -> bool {
-        throw std::runtime_error("about failed");
-    });
+    App::Get()->AddMenuHandler("FileAboutlumaDex",
+                               []() -> bool { throw std::runtime_error("about failed"); });
     Action("FileAboutlumaDex")->trigger();
     ASSERT_EQ(ReportedExceptions().size(), 1u);
     EXPECT_EQ(ReportedExceptions().front(), "about failed");

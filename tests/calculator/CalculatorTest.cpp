@@ -131,9 +131,7 @@ void PrintTo(const TapeRow& row, std::ostream* out) {
 }
 
 // An operand row: the value closed by the operator.
-TapeRow Op(const std::string& value, const std::string& op) {
-    return {"", value, op, false};
-}
+TapeRow Op(const std::string& value, const std::string& op) { return {"", value, op, false}; }
 
 TapeRow Total(const std::string& value, const std::string& label = "Tot.") {
     return {label, value, "", true};
@@ -202,9 +200,7 @@ struct Case {
     int selected;
 };
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.keys << " with " << c.mask;
-}
+void PrintTo(const Case& c, std::ostream* out) { *out << c.keys << " with " << c.mask; }
 
 class CalculatorBehaviour : public CalculatorTest, public ::testing::WithParamInterface<Case> {};
 

@@ -113,9 +113,7 @@ const Place& PlaceOf(const std::string& name) {
     throw std::out_of_range("no place for " + name);
 }
 
-template <auto Member> RectControl* Call(const Window1& window) {
-    return (window.*Member)();
-}
+template <auto Member> RectControl* Call(const Window1& window) { return (window.*Member)(); }
 
 // Each accessor with the class of its control and, for a button, its caption.
 struct AccessorRow {
@@ -247,12 +245,8 @@ App& TheApp() {
     return *app;
 }
 
-int KeypadLeft() {
-    return Calculator().Rectangle1()->Left();
-}
-int TapeLeft() {
-    return Calculator().Rectangle2()->Left();
-}
+int KeypadLeft() { return Calculator().Rectangle1()->Left(); }
+int TapeLeft() { return Calculator().Rectangle2()->Left(); }
 
 class Window1Test : public ::testing::Test {
 protected:
@@ -387,9 +381,7 @@ struct PinCase {
     int keypadLeft;
 };
 
-void PrintTo(const PinCase& pin, std::ostream* out) {
-    *out << "width " << pin.askedWidth;
-}
+void PrintTo(const PinCase& pin, std::ostream* out) { *out << "width " << pin.askedWidth; }
 
 class Window1KeypadPinTest : public Window1Test, public ::testing::WithParamInterface<PinCase> {};
 
@@ -460,9 +452,7 @@ struct CloseCase {
     void (*close)(Window1&);
 };
 
-void PrintTo(const CloseCase& way, std::ostream* out) {
-    *out << way.label;
-}
+void PrintTo(const CloseCase& way, std::ostream* out) { *out << way.label; }
 
 class Window1CloseTest : public Window1Test, public ::testing::WithParamInterface<CloseCase> {};
 

@@ -69,9 +69,7 @@ std::shared_ptr<Picture> SolidPicture(int width, int height, QColor color) {
     return std::make_shared<Picture>(std::move(impl));
 }
 
-QImage Grab(const RectControl& control) {
-    return WidgetOf(control)->grab().toImage();
-}
+QImage Grab(const RectControl& control) { return WidgetOf(control)->grab().toImage(); }
 
 // The smallest rectangle holding every pixel that the test accepts as ink.
 QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& isInk) {
@@ -86,9 +84,7 @@ QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& isInk) {
     return bounds;
 }
 
-bool IsDark(QColor color) {
-    return color.red() < 60 && color.green() < 60 && color.blue() < 60;
-}
+bool IsDark(QColor color) { return color.red() < 60 && color.green() < 60 && color.blue() < 60; }
 bool IsLight(QColor color) {
     return color.red() > 195 && color.green() > 195 && color.blue() > 195;
 }
@@ -123,9 +119,7 @@ bool IsReddish(QColor color) {
 // Each class takes the keys of its layout stream beyond those that every
 // control has, with values of the stream's types.
 
-template <class C> std::unique_ptr<RectControl> Make() {
-    return std::make_unique<C>();
-}
+template <class C> std::unique_ptr<RectControl> Make() { return std::make_unique<C>(); }
 
 struct StreamRow {
     const char* name;
@@ -133,9 +127,7 @@ struct StreamRow {
     PropertyList ownKeys;
 };
 
-void PrintTo(const StreamRow& row, std::ostream* out) {
-    *out << row.name;
-}
+void PrintTo(const StreamRow& row, std::ostream* out) { *out << row.name; }
 
 const Color kBlack = RGB(0, 0, 0);
 

@@ -1,6 +1,6 @@
-#include "Controls.h"
-#include "ControlImpl.h"
 #include "KeyRouting.h"
+#include "ControlImpl.h"
+#include "Controls.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "TestSupport.h"

@@ -109,9 +109,7 @@ QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& isInk) {
     return bounds;
 }
 
-bool IsDark(QColor color) {
-    return color.red() < 90 && color.green() < 90 && color.blue() < 90;
-}
+bool IsDark(QColor color) { return color.red() < 90 && color.green() < 90 && color.blue() < 90; }
 
 class ListboxTest : public ::testing::Test {
 public:

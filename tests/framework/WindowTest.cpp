@@ -1,9 +1,9 @@
+#include "Window.h"
 #include "Application.h"
 #include "Controls.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "TestSupport.h"
-#include "Window.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -65,8 +65,8 @@ ProbeWindow* OpenProbe() {
     return open != nullptr ? open : NewWindow<ProbeWindow>();
 }
 
-Rectangle* AddBox(Window& window, const std::string& name, int left, int top, int width,
-                  int height, const std::string& locks, const std::string& parent = "") {
+Rectangle* AddBox(Window& window, const std::string& name, int left, int top, int width, int height,
+                  const std::string& locks, const std::string& parent = "") {
     window.AddControl(name, std::make_unique<Rectangle>());
     auto* box = dynamic_cast<Rectangle*>(window.ControlByName(name));
     SetProperties(box, {{"Left", std::int32_t(left)},
@@ -142,7 +142,9 @@ class LockTest : public WindowTest, public ::testing::WithParamInterface<LockCas
 
 TEST_P(LockTest, EachSizeChangeAppliesTheControlsLocks) {
     const LockCase& expected = GetParam();
-    ProbeWindow::onCreate = [&](ProbeWindow& w) { AddBox(w, "Box", 20, 30, 40, 50, expected.locks); };
+    ProbeWindow::onCreate = [&](ProbeWindow& w) {
+        AddBox(w, "Box", 20, 30, 40, 50, expected.locks);
+    };
     ProbeWindow* window = OpenProbe();
     const int before = window->resizingEvents;
     window->Width(450);
@@ -159,14 +161,12 @@ TEST_P(LockTest, EachSizeChangeAppliesTheControlsLocks) {
     EXPECT_EQ(window->resizingEvents - before, 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locks, LockTest,
-                         ::testing::Values(LockCase{"1100", 20, 30, 40, 50},
-                                           LockCase{"1111", 20, 30, 140, 100},
-                                           LockCase{"0011", 120, 80, 40, 50},
-                                           LockCase{"1011", 20, 80, 140, 50},
-                                           LockCase{"1001", 20, 80, 40, 50},
-                                           LockCase{"1110", 20, 30, 140, 50}),
-                         [](const auto& info) { return std::string("Locks") + info.param.locks; });
+INSTANTIATE_TEST_SUITE_P(
+    Locks, LockTest,
+    ::testing::Values(LockCase{"1100", 20, 30, 40, 50}, LockCase{"1111", 20, 30, 140, 100},
+                      LockCase{"0011", 120, 80, 40, 50}, LockCase{"1011", 20, 80, 140, 50},
+                      LockCase{"1001", 20, 80, 40, 50}, LockCase{"1110", 20, 30, 140, 50}),
+    [](const auto& info) { return std::string("Locks") + info.param.locks; });
 
 TEST_F(WindowTest, MovingAControlMovesEverythingItEnclosesAndNothingElse) {
     ProbeWindow::onCreate = [](ProbeWindow& w) {
