@@ -1,6 +1,7 @@
 #include "Controls.h"
 #include "PictureImpl.h"
 #include "QtAccess.h"
+#include "PaintProbes.h"
 #include "TestSupport.h"
 #include "Window.h"
 
@@ -71,39 +72,10 @@ std::shared_ptr<Picture> SolidPicture(int width, int height, QColor color) {
 
 QImage Grab(const RectControl& control) { return WidgetOf(control)->grab().toImage(); }
 
-// The smallest rectangle holding every pixel that the test accepts as ink.
-QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& isInk) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (isInk(image.pixelColor(x, y))) {
-                bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return bounds;
-}
-
 bool IsDark(QColor color) { return color.red() < 60 && color.green() < 60 && color.blue() < 60; }
 bool IsLight(QColor color) {
     return color.red() > 195 && color.green() > 195 && color.blue() > 195;
 }
-// The area of a widget that is repainted while it watches.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
-
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
-    }
-};
-
 // Paints at once whatever waits to be painted in the window.
 void Flush(QWidget* window) {
     QCoreApplication::sendPostedEvents();

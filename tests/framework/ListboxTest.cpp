@@ -1,5 +1,6 @@
 #include "Listbox.h"
 #include "QtAccess.h"
+#include "PaintProbes.h"
 #include "TestSupport.h"
 #include "TextField.h"
 #include "Window.h"
@@ -77,36 +78,6 @@ PropertyList TapeStream() {
             {"DataSource", none},
             {"DataField", none},
             {"InitialParent", none}};
-}
-
-// The area of a widget that is repainted while it watches.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
-
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
-    }
-};
-
-// The smallest rectangle holding the image's pixels that the test accepts
-// as ink.
-QRect InkBounds(const QImage& image, const std::function<bool(QColor)>& isInk) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (isInk(image.pixelColor(x, y))) {
-                bounds |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return bounds;
 }
 
 bool IsDark(QColor color) { return color.red() < 90 && color.green() < 90 && color.blue() < 90; }
