@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 
 namespace {
@@ -137,6 +138,8 @@ struct LockCase {
     const char* locks;
     int left, top, width, height; // after growing the window by 100 x 50
 };
+
+void PrintTo(const LockCase& lockCase, std::ostream* out) { *out << "locks " << lockCase.locks; }
 
 class LockTest : public WindowTest, public ::testing::WithParamInterface<LockCase> {};
 
