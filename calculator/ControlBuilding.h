@@ -9,12 +9,15 @@
 #include "PropertyStream.h"
 #include "Window.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 // The layout data of one control.
 struct ControlLayout {
@@ -107,4 +110,53 @@ C* BuildControl(Window& window, const ControlLayout& layout,
     SetProperties(FetchControl<C>(window, name),
                   ReadPropertyStream(layout.stream, layout.className));
     return FetchControl<C>(window, name);
+}
+
+// Builds one control as the class its layout names; the class names are
+// those of ControlClassName.
+RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
+                                 std::shared_ptr<Picture> picture);
+
+// One handler of a window: the control it belongs to and how to attach it.
+template <class W> struct HandlerRow {
+    std::string_view control;
+    void (*attach)(W& window, RectControl& control);
+};
+
+template <class> struct MemberClass;
+template <class R, class C, class... A> struct MemberClass<R (C::*)(A...)> { using type = C; };
+
+// Attaches the window's handler method to the control's event: Setter is the
+// control's event setter (such as &BevelButton::Action), Handler the window's
+// method. The control belongs to the window, so the window outlives it.
+template <auto Setter, auto Handler>
+void AttachHandler(typename MemberClass<decltype(Handler)>::type& window, RectControl& control) {
+    using C = typename MemberClass<decltype(Setter)>::type;
+    auto* typed = NotNil(dynamic_cast<C*>(&control), "AttachHandler: control of another class");
+    (typed->*Setter)([&window](auto&&... args) {
+        return (window.*Handler)(std::forward<decltype(args)>(args)...);
+    });
+}
+
+// A handler row's attach step, written On<&Control::Event, &Window::Handler>.
+template <auto Setter, auto Handler> constexpr auto On = &AttachHandler<Setter, Handler>;
+
+// The picture a control is built with, by control name; null for none.
+using PictureSource = std::function<std::shared_ptr<Picture>(std::string_view control)>;
+
+// Builds the controls in creation order; each control gets its handlers
+// from the table right after its stream, so no handler runs for a stream
+// value.
+template <class W>
+void BuildControls(W& window, std::span<const ControlLayout> controls,
+                   std::span<const HandlerRow<W>> handlers, const PictureSource& pictures = {}) {
+    for (const ControlLayout& layout : controls) {
+        RectControl* control =
+            BuildControlOfClass(window, layout, pictures ? pictures(layout.name) : nullptr);
+        for (const HandlerRow<W>& row : handlers) {
+            if (row.control == layout.name) {
+                row.attach(window, *control);
+            }
+        }
+    }
 }

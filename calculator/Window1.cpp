@@ -4,15 +4,49 @@
 #include "NilObjectException.h"
 #include "Window1Layout.h"
 
+#include <cstddef>
+
 namespace {
 
 template <class C> C* Find(const Window1& window, const char* name) {
     return dynamic_cast<C*>(window.ControlByName(name));
 }
 
-template <class C> C* Build(Window1& window, const char* name) {
-    return BuildControl<C>(window, Window1Control(name));
-}
+// Every control handler of the window, in the controls' creation order.
+// clang-format off
+constexpr HandlerRow<Window1> kHandlers[] = {
+    {"ListBox1",      On<&Listbox::CellClick,     &Window1::ListBox1_CellClick>},
+    {"ListBox1",      On<&Listbox::KeyDown,       &Window1::ListBox1_KeyDown>},
+    {"BevelButton21", On<&BevelButton::Action,    &Window1::BevelButton21_Action>},
+    {"Slider1",       On<&Slider::ValueChanged,   &Window1::Slider1_ValueChanged>},
+    {"Slider1",       On<&Slider::MouseExit,      &Window1::Slider1_MouseExit>},
+    {"BevelButton22", On<&BevelButton::Action,    &Window1::BevelButton22_Action>},
+    {"BevelButton1",  On<&BevelButton::Action,    &Window1::BevelButton1_Action>},
+    {"BevelButton3",  On<&BevelButton::Action,    &Window1::BevelButton3_Action>},
+    {"BevelButton4",  On<&BevelButton::Action,    &Window1::BevelButton4_Action>},
+    {"BevelButton5",  On<&BevelButton::Action,    &Window1::BevelButton5_Action>},
+    {"BevelButton6",  On<&BevelButton::Action,    &Window1::BevelButton6_Action>},
+    {"BevelButton7",  On<&BevelButton::Action,    &Window1::BevelButton7_Action>},
+    {"BevelButton8",  On<&BevelButton::Action,    &Window1::BevelButton8_Action>},
+    {"BevelButton9",  On<&BevelButton::Action,    &Window1::BevelButton9_Action>},
+    {"BevelButton10", On<&BevelButton::Action,    &Window1::BevelButton10_Action>},
+    {"BevelButton11", On<&BevelButton::Action,    &Window1::BevelButton11_Action>},
+    {"BevelButton12", On<&BevelButton::Action,    &Window1::BevelButton12_Action>},
+    {"BevelButton14", On<&BevelButton::Action,    &Window1::BevelButton14_Action>},
+    {"BevelButton16", On<&BevelButton::Action,    &Window1::BevelButton16_Action>},
+    {"BevelButton17", On<&BevelButton::Action,    &Window1::BevelButton17_Action>},
+    {"BevelButton18", On<&BevelButton::Action,    &Window1::BevelButton18_Action>},
+    {"BevelButton19", On<&BevelButton::Action,    &Window1::BevelButton19_Action>},
+    {"BevelButton20", On<&BevelButton::Action,    &Window1::BevelButton20_Action>},
+    {"MClear",        On<&BevelButton::Action,    &Window1::MClear_Action>},
+    {"MAdd",          On<&BevelButton::Action,    &Window1::MAdd_Action>},
+    {"MSubtract",     On<&BevelButton::Action,    &Window1::MSubtract_Action>},
+    {"MShow",         On<&BevelButton::Action,    &Window1::MShow_Action>},
+};
+// clang-format on
+
+// The controls are built in two groups, the first ending with MClear.
+constexpr std::size_t kFirstGroupSize = 29;
 
 } // namespace
 
@@ -35,88 +69,14 @@ void Window1::CreateControls() {
     CreateControls1();
 }
 
-void Window1::CreateControls0() {
-    Build<Rectangle>(*this, "Rectangle2");
-    Listbox* tape = Build<Listbox>(*this, "ListBox1");
-    tape->CellClick([this](Listbox& list, int row, int column, int x, int y) {
-        return ListBox1_CellClick(list, row, column, x, y);
-    });
-    tape->KeyDown(
-        [this](Listbox& list, const std::string& key) { return ListBox1_KeyDown(list, key); });
-    Build<BevelButton>(*this, "BevelButton21")->Action([this](BevelButton& b) {
-        BevelButton21_Action(b);
-    });
-    Slider* slider = Build<Slider>(*this, "Slider1");
-    slider->ValueChanged([this](Slider& s) { Slider1_ValueChanged(s); });
-    slider->MouseExit([this](Slider& s) { Slider1_MouseExit(s); });
-    Build<BevelButton>(*this, "BevelButton22")->Action([this](BevelButton& b) {
-        BevelButton22_Action(b);
-    });
-    Build<Label>(*this, "StaticText1");
-    Build<Label>(*this, "StaticText2");
-    Build<RoundRectangle>(*this, "tRect");
-    Build<Label>(*this, "tSIze");
-    Build<Rectangle>(*this, "Rectangle1");
+std::span<const HandlerRow<Window1>> Window1::Handlers() { return kHandlers; }
 
-    Build<BevelButton>(*this, "BevelButton1")->Action([this](BevelButton& b) {
-        BevelButton1_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton3")->Action([this](BevelButton& b) {
-        BevelButton3_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton4")->Action([this](BevelButton& b) {
-        BevelButton4_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton5")->Action([this](BevelButton& b) {
-        BevelButton5_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton6")->Action([this](BevelButton& b) {
-        BevelButton6_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton7")->Action([this](BevelButton& b) {
-        BevelButton7_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton8")->Action([this](BevelButton& b) {
-        BevelButton8_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton9")->Action([this](BevelButton& b) {
-        BevelButton9_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton10")->Action([this](BevelButton& b) {
-        BevelButton10_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton11")->Action([this](BevelButton& b) {
-        BevelButton11_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton12")->Action([this](BevelButton& b) {
-        BevelButton12_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton14")->Action([this](BevelButton& b) {
-        BevelButton14_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton16")->Action([this](BevelButton& b) {
-        BevelButton16_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton17")->Action([this](BevelButton& b) {
-        BevelButton17_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton18")->Action([this](BevelButton& b) {
-        BevelButton18_Action(b);
-    });
-    Build<BevelButton>(*this, "BevelButton19")->Action([this](BevelButton& b) {
-        BevelButton19_Action(b);
-    });
-    Build<TextField>(*this, "LCD");
-    Build<BevelButton>(*this, "BevelButton20")->Action([this](BevelButton& b) {
-        BevelButton20_Action(b);
-    });
-    Build<BevelButton>(*this, "MClear")->Action([this](BevelButton& b) { MClear_Action(b); });
+void Window1::CreateControls0() {
+    BuildControls<Window1>(*this, Window1Controls().first(kFirstGroupSize), kHandlers);
 }
 
 void Window1::CreateControls1() {
-    Build<BevelButton>(*this, "MAdd")->Action([this](BevelButton& b) { MAdd_Action(b); });
-    Build<BevelButton>(*this, "MSubtract")->Action([this](BevelButton& b) { MSubtract_Action(b); });
-    Build<BevelButton>(*this, "MShow")->Action([this](BevelButton& b) { MShow_Action(b); });
+    BuildControls<Window1>(*this, Window1Controls().subspan(kFirstGroupSize), kHandlers);
 }
 
 TextField& Window1::Display() const { return *NotNil(LCD(), "LCD"); }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ControlBuilding.h"
 #include "Controls.h"
 #include "Window.h"
 
+#include <span>
 #include <string>
 
 // The calculator window: the keypad panel with the display, and the tape
@@ -20,6 +22,8 @@ public:
     void CreateControls() override;
     void CreateControls0();
     void CreateControls1();
+    // The control handlers, attached as each control is built.
+    static std::span<const HandlerRow<Window1>> Handlers();
 
     // Control accessors: the control of that name, or null.
     Rectangle* Rectangle2() const;

@@ -1,8 +1,10 @@
 #include "Window1Layout.h"
+#include "HandlerTableChecks.h"
 #include "PictureImpl.h"
 #include "PropertyStream.h"
 #include "QtAccess.h"
 #include "TestSupport.h"
+#include "Window1.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -63,6 +65,17 @@ TEST(Window1LayoutTest, HasThirtyTwoUniquelyNamedControlsNamedAsInTheirStreams) 
     EXPECT_EQ(controls.front().name, "Rectangle2");
     EXPECT_EQ(controls.back().name, "MShow");
     EXPECT_THROW(Window1Control("BevelButton2"), std::out_of_range);
+}
+
+TEST(Window1LayoutTest, EveryButtonTheTapeAndTheSliderHaveTheirHandlers) {
+    std::set<std::string_view> expected = {"ListBox1", "Slider1"};
+    for (const ControlLayout& control : Window1Controls()) {
+        if (control.className == "BevelButton") {
+            expected.insert(control.name);
+        }
+    }
+    ExpectHandlersFollowLayout<Window1>(Window1Controls(), Window1::Handlers(), expected);
+    EXPECT_EQ(Window1::Handlers().size(), 27u); // two each on the tape and the slider
 }
 
 TEST(Window1LayoutTest, EveryEnclosingControlIsCreatedEarlier) {
