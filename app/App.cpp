@@ -11,10 +11,6 @@ void App::Event_Open() { loadPrefs(); }
 
 void App::Event_Close() { savePrefs(); }
 
-// The About window comes with the dialogs; until then the command is
-// left unhandled.
-bool App::FileAboutlumaDex_Action() { return false; }
-
 // The Preferences dialog comes with the dialogs; until then the command is
 // left unhandled.
 bool App::FilePreferences_Action() { return false; }

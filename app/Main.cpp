@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "App.h"
+#include "BundlePictures.h"
 #include "MenuBar1.h"
 #include "NilObjectException.h"
 #include "Runtime.h"
@@ -57,11 +58,12 @@ void ApplicationAddMenuHandlers() {
     }
 }
 
-// The windows go before the menu bar that they show.
+// The windows go before the menu bar that they show and the pictures.
 void Finalize() {
     RuntimeReleaseWindows();
     if (App* app = App::Get()) {
         app->MenuBar(nullptr);
     }
     MenuBar1::Release();
+    ReleaseBundlePictures();
 }

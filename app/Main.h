@@ -10,5 +10,6 @@ void Startup();
 void InitFileTypes();
 void NewAppInstance();
 void ApplicationAddMenuHandlers();
-// Releases the windows and the class-level menu bar at the end of the run.
+// Releases the windows, the class-level menu bar and the bundle pictures at
+// the end of the run.
 void Finalize();

@@ -10,8 +10,10 @@
 
 namespace {
 
-// Labels never paint a background of their own. A press that no handler
-// takes goes on to the window.
+// Labels never paint a background of their own. A press on a label with a
+// MouseDown handler is the label's, whatever the handler answers (a link
+// answers False and must not reach the window, which may close on a press);
+// a press on any other label goes on to the window.
 class LabelWidget : public QLabel {
 public:
     LabelWidget() {
@@ -32,10 +34,9 @@ protected:
         if (mouseDown) {
             const QPoint at = event->position().toPoint();
             auto handler = mouseDown;
-            if (Guarded([&] { return handler(at.x(), at.y()); })) {
-                event->accept();
-                return;
-            }
+            Guarded([&] { return handler(at.x(), at.y()); });
+            event->accept();
+            return;
         }
         if (textInteractionFlags() & Qt::TextSelectableByMouse) {
             QLabel::mousePressEvent(event);

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Dispatch.h"
+#include "DisplayCheck.h"
 #include "Fonts.h"
 #include "KeyRouting.h"
 #include "Window.h"
@@ -13,6 +14,7 @@
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -45,6 +47,10 @@ void ShowReport(const std::string& description) {
 void RuntimeInit(int argc, char** argv) {
     RuntimeState& state = State();
     if (QApplication::instance() == nullptr) {
+        if (!GraphicalDisplayNamed()) {
+            std::fputs(NoDisplayMessage(), stderr);
+            std::exit(1);
+        }
         // Qt reads its own options from the command line; the program takes
         // none, so Qt sees only the program's name.
         static int qtArgc = 1;

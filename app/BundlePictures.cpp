@@ -1,0 +1,41 @@
+#include "BundlePictures.h"
+
+#include "ApplicationBundle.h"
+#include "NilObjectException.h"
+#include "Picture.h"
+
+namespace {
+
+std::shared_ptr<Picture>& PaypalPicture() {
+    static std::shared_ptr<Picture> picture;
+    return picture;
+}
+
+std::shared_ptr<Picture>& CalcPicture() {
+    static std::shared_ptr<Picture> picture;
+    return picture;
+}
+
+std::shared_ptr<Picture> LoadOnce(std::shared_ptr<Picture>& kept, const char* fileName) {
+    if (kept) {
+        return kept;
+    }
+    const auto resources = GetApplicationBundleResources();
+    if (!resources) {
+        return nullptr;
+    }
+    const auto file = resources->Child(fileName);
+    kept = NotNil(file.get(), fileName)->OpenAsPicture();
+    return kept;
+}
+
+} // namespace
+
+std::shared_ptr<Picture> paypal() { return LoadOnce(PaypalPicture(), "paypal.gif"); }
+
+std::shared_ptr<Picture> calc() { return LoadOnce(CalcPicture(), "calc.png"); }
+
+void ReleaseBundlePictures() {
+    PaypalPicture().reset();
+    CalcPicture().reset();
+}

@@ -1,0 +1,137 @@
+// Draws the bundle's two pictures into the folder named on the command line:
+// "calc.png", the program picture (256 x 256), and "paypal.gif", the face of
+// the donation button (it fits the 395 x 42 button with room for its bevel).
+// Both are lumaDex's own drawings, made at build time.
+
+#include "GifWriter.h"
+
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QFont Face(int pixels, QFont::Weight weight) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setWeight(weight);
+    return font;
+}
+
+// A desk calculator with a big display, its keys and a paper tape rising
+// from the top.
+QImage DrawCalculator() {
+    QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // The tape, behind the body.
+    painter.setPen(QPen(QColor(0x9A, 0x9A, 0x9A), 2));
+    painter.setBrush(QColor(0xFF, 0xFD, 0xF2));
+    painter.drawRect(QRectF(150, 6, 68, 70));
+    painter.setPen(QPen(QColor(0x60, 0x60, 0x60), 3));
+    for (int row = 0; row < 3; ++row) {
+        const qreal y = 20 + row * 16;
+        painter.drawLine(QPointF(160, y), QPointF(208 - row * 10, y));
+    }
+
+    QLinearGradient metal(0, 30, 0, 250);
+    metal.setColorAt(0, QColor(0x4A, 0x4F, 0x57));
+    metal.setColorAt(1, QColor(0x2A, 0x2D, 0x33));
+    painter.setPen(QPen(QColor(0x1A, 0x1C, 0x20), 3));
+    painter.setBrush(metal);
+    painter.drawRoundedRect(QRectF(22, 40, 212, 210), 22, 22);
+
+    // The display.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x10, 0x12, 0x14));
+    painter.drawRoundedRect(QRectF(38, 56, 180, 46), 8, 8);
+    painter.setPen(QColor(0xE8, 0xFF, 0xF4));
+    painter.setFont(Face(34, QFont::Bold));
+    painter.drawText(QRectF(44, 56, 166, 46), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("42.5"));
+
+    // Three rows of three keys and the tall "=" key on the right.
+    const QString captions[3][3] = {{"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}};
+    painter.setFont(Face(24, QFont::Bold));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QRectF key(38 + column * 46, 114 + row * 44, 38, 36);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0xD8, 0xD8, 0xD8));
+            painter.drawRoundedRect(key, 7, 7);
+            painter.setPen(QColor(0x20, 0x20, 0x20));
+            painter.drawText(key, Qt::AlignCenter, captions[row][column]);
+        }
+    }
+    const QRectF equals(176, 114, 42, 124);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xF2, 0x8C, 0x28));
+    painter.drawRoundedRect(equals, 8, 8);
+    painter.setPen(Qt::white);
+    painter.setFont(Face(32, QFont::Bold));
+    painter.drawText(equals, Qt::AlignCenter, QStringLiteral("="));
+    return image;
+}
+
+// A green pill with a heart and the invitation in white.
+QImage DrawDonationFace() {
+    QImage image(360, 34, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient shade(0, 0, 0, 34);
+    shade.setColorAt(0, QColor(0x3C, 0xB3, 0x71));
+    shade.setColorAt(1, QColor(0x22, 0x86, 0x4E));
+    painter.setPen(QPen(QColor(0x1A, 0x6B, 0x3E), 1.5));
+    painter.setBrush(shade);
+    painter.drawRoundedRect(QRectF(1, 1, 358, 32), 16, 16);
+
+    QPainterPath heart;
+    heart.moveTo(40, 26);
+    heart.cubicTo(22, 14, 28, 4, 40, 12);
+    heart.cubicTo(52, 4, 58, 14, 40, 26);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xFF, 0x6B, 0x81));
+    painter.drawPath(heart);
+
+    painter.setPen(Qt::white);
+    painter.setFont(Face(18, QFont::Bold));
+    painter.drawText(QRectF(60, 0, 290, 34), Qt::AlignCenter, QStringLiteral("Donate to lumaDex"));
+    return image;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    // Drawing needs fonts but no screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
+        return 1;
+    }
+    if (!DrawCalculator().save(folder.filePath(QStringLiteral("calc.png")), "PNG")) {
+        std::fprintf(stderr, "cannot write calc.png in %s\n", argv[1]);
+        return 1;
+    }
+    if (!WriteGif(DrawDonationFace(), folder.filePath(QStringLiteral("paypal.gif")))) {
+        std::fprintf(stderr, "cannot write paypal.gif in %s\n", argv[1]);
+        return 1;
+    }
+    return EXIT_SUCCESS;
+}
