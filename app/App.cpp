@@ -14,7 +14,3 @@ void App::Event_Close() { savePrefs(); }
 // The About window comes with the dialogs; until then the command is
 // left unhandled.
 bool App::FileAboutlumaDex_Action() { return false; }
-
-// The Preferences dialog comes with the dialogs; until then the command is
-// left unhandled.
-bool App::FilePreferences_Action() { return false; }

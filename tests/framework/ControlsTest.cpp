@@ -1,7 +1,7 @@
 #include "Controls.h"
+#include "PaintProbes.h"
 #include "PictureImpl.h"
 #include "QtAccess.h"
-#include "PaintProbes.h"
 #include "TestSupport.h"
 #include "Window.h"
 
@@ -417,6 +417,38 @@ TEST_F(ControlsTest, TextFieldRefusesTypingPastItsLimit) {
     field.Text("");
     QTest::keyClicks(WidgetOf(field), QString(25, QLatin1Char('a')));
     EXPECT_EQ(field.Text(), std::string(24, 'a'));
+}
+
+struct LimitStep {
+    const char* name;
+    std::function<void(QWidget*)> edit;
+    int length;
+};
+
+// A text longer than the limit set by code (a hand-edited settings file)
+// stays whole; the user's edits can then only shorten it to the limit.
+TEST_F(ControlsTest, TextFieldKeepsALongerTextFromCodeUntilTheUserShortensIt) {
+    auto& field = Add<TextField>("EditField1", 30, 28, 342, 43, {{"LimitText", 24}});
+    field.Text(std::string(30, 'd'));
+    const LimitStep steps[] = {
+        {"set by code", [](QWidget*) {}, 30},
+        {"typed at the end", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 30},
+        {"one deleted", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Backspace); }, 29},
+        {"typed after deleting", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 29},
+        {"all replaced by typing",
+         [](QWidget* w) {
+             QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+             QTest::keyClicks(w, QString(30, QLatin1Char('y')));
+         },
+         24},
+    };
+    for (const LimitStep& step : steps) {
+        step.edit(WidgetOf(field));
+        EXPECT_EQ(static_cast<int>(field.Text().size()), step.length) << step.name;
+    }
+    field.Text(std::string(26, 'e'));
+    SetProperties(&field, {{"LimitText", 24}});
+    EXPECT_EQ(field.Text(), std::string(26, 'e'));
 }
 
 TEST_F(ControlsTest, ReadOnlyTextFieldRefusesTypingButTakesFocusByClick) {
