@@ -45,8 +45,15 @@ public:
     // by code stays whole: the field's maximum is never below its text, and
     // each edit by the user lowers it again towards the limit.
     void FitMaxLength(int textLength) {
-        setMaxLength(limitText > 0 ? std::max(limitText, textLength)
-                                   : std::numeric_limits<int>::max());
+        const int wanted =
+            limitText > 0 ? std::max(limitText, textLength) : std::numeric_limits<int>::max();
+        if (maxLength() != wanted) {
+            // A new maximum sets the text again, which moves the cursor to
+            // its end; the user's cursor stays where it was.
+            const int cursor = cursorPosition();
+            setMaxLength(wanted);
+            setCursorPosition(cursor);
+        }
     }
 
     int alignment = 0;

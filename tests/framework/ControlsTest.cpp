@@ -449,6 +449,11 @@ TEST_F(ControlsTest, TextFieldKeepsALongerTextFromCodeUntilTheUserShortensIt) {
     field.Text(std::string(26, 'e'));
     SetProperties(&field, {{"LimitText", 24}});
     EXPECT_EQ(field.Text(), std::string(26, 'e'));
+
+    auto* line = static_cast<QLineEdit*>(WidgetOf(field));
+    line->setCursorPosition(5);
+    QTest::keyClick(line, Qt::Key_Backspace);
+    EXPECT_EQ(line->cursorPosition(), 4) << "shortening keeps the cursor in place";
 }
 
 TEST_F(ControlsTest, ReadOnlyTextFieldRefusesTypingButTakesFocusByClick) {
