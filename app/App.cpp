@@ -10,7 +10,3 @@ App& TheApp() { return *NotNil(App::Get(), "App"); }
 void App::Event_Open() { loadPrefs(); }
 
 void App::Event_Close() { savePrefs(); }
-
-// The Preferences dialog comes with the dialogs; until then the command is
-// left unhandled.
-bool App::FilePreferences_Action() { return false; }

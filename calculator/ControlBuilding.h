@@ -72,10 +72,15 @@ template <class C> constexpr std::string_view ControlClassName() {
 void CheckControlLayout(const ControlLayout& layout, std::string_view className, bool hasTextSize,
                         bool showsPicture, bool picture);
 
-// The control added to the window under the name, as its class; a missing
-// control raises NilObjectException.
+// The control added to the window under the name, as its class, or null:
+// what a window's control accessors answer.
+template <class C> C* FindControl(const Window& window, const std::string& name) {
+    return dynamic_cast<C*>(window.ControlByName(name));
+}
+
+// As FindControl, but a missing control raises NilObjectException.
 template <class C> C* FetchControl(const Window& window, const std::string& name) {
-    return NotNil(dynamic_cast<C*>(window.ControlByName(name)), "FetchControl: no such control");
+    return NotNil(FindControl<C>(window, name), "FetchControl: no such control");
 }
 
 // Builds one control: creates it, adds it to the window under its name, sets

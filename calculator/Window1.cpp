@@ -8,9 +8,8 @@
 
 namespace {
 
-template <class C> C* Find(const Window1& window, const char* name) {
-    return dynamic_cast<C*>(window.ControlByName(name));
-}
+// The control accessors' lookup, under a name that keeps each on one line.
+template <class C> constexpr auto Find = &FindControl<C>;
 
 // Every control handler of the window, in the controls' creation order.
 // clang-format off

@@ -3,6 +3,7 @@
 #include "ControlImpl.h"
 #include "Dispatch.h"
 #include "PushButton.h"
+#include "TextField.h"
 #include "TextHelpers.h"
 #include "WindowImpl.h"
 
@@ -51,6 +52,13 @@ bool KeepsItsOwnKeys(const QWidget* widget) {
     return field != nullptr && !field->isReadOnly();
 }
 
+// An editable text field of the window itself, not a list's cell editor.
+bool IsEditableTextField(const WindowImpl& window, const QWidget* widget) {
+    const auto found = window.byWidget.find(widget);
+    return found != window.byWidget.end() && dynamic_cast<TextField*>(found->second) != nullptr &&
+           KeepsItsOwnKeys(widget);
+}
+
 // Return and Enter press the window's default push button, Escape its
 // cancel button.
 bool PressDialogButton(WindowImpl& window, const std::string& key) {
@@ -88,11 +96,13 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     if (receiver != (focus != nullptr ? focus : window->top.data())) {
         return false;
     }
-    if (KeepsItsOwnKeys(receiver)) {
-        return false;
-    }
     const std::string key = KeyText(*static_cast<QKeyEvent*>(event));
-    if (key.empty()) {
+    // An editable field keeps its keys, except that Return, Enter and Escape
+    // press the dialog's buttons from it as from anywhere in the window.
+    if (IsEditableTextField(*window, receiver)) {
+        return Guarded([&] { return PressDialogButton(*window, key); });
+    }
+    if (KeepsItsOwnKeys(receiver) || key.empty()) {
         return false;
     }
     Window& owner = window->owner;

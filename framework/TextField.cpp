@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -29,6 +30,8 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFrame(false);
         Border(true);
+        connect(this, &QLineEdit::textEdited, this,
+                [this](const QString& text) { FitMaxLength(int(text.size())); });
     }
 
     void Border(bool value) {
@@ -36,6 +39,21 @@ public:
         const int margin = border_ ? kBorderWidth : 0;
         setTextMargins(margin, margin, margin, margin);
         update();
+    }
+
+    // The user may type up to limitText characters, but a longer text set
+    // by code stays whole: the field's maximum is never below its text, and
+    // each edit by the user lowers it again towards the limit.
+    void FitMaxLength(int textLength) {
+        const int wanted =
+            limitText > 0 ? std::max(limitText, textLength) : std::numeric_limits<int>::max();
+        if (maxLength() != wanted) {
+            // A new maximum sets the text again, which moves the cursor to
+            // its end; the user's cursor stays where it was.
+            const int cursor = cursorPosition();
+            setMaxLength(wanted);
+            setCursorPosition(cursor);
+        }
     }
 
     int alignment = 0;
@@ -72,7 +90,10 @@ TextField::TextField() : RectControl(std::make_unique<ControlImpl>(new TextField
 
 std::string TextField::Text() const { return View(*this).text().toStdString(); }
 void TextField::Text(const std::string& value) {
-    View(*this).setText(QString::fromStdString(value));
+    TextFieldWidget& view = View(*this);
+    const QString text = QString::fromStdString(value);
+    view.FitMaxLength(int(text.size()));
+    view.setText(text);
 }
 
 int TextField::Alignment() const { return View(*this).alignment; }
@@ -113,7 +134,7 @@ int TextField::LimitText() const { return View(*this).limitText; }
 void TextField::LimitText(int value) {
     TextFieldWidget& view = View(*this);
     view.limitText = value;
-    view.setMaxLength(value > 0 ? value : std::numeric_limits<int>::max());
+    view.FitMaxLength(int(view.text().size()));
 }
 
 bool TextField::SetOwnProperty(const Property& property) {

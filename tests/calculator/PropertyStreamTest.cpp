@@ -1,5 +1,6 @@
 #include "PropertyStream.h"
 #include "StreamBytes.h"
+#include "StreamChecks.h"
 #include "Window1Layout.h"
 
 #include <gtest/gtest.h>
@@ -14,46 +15,6 @@
 namespace {
 
 using namespace streamdata;
-
-std::vector<std::string> KeysOf(const PropertyList& properties) {
-    std::vector<std::string> keys;
-    for (const Property& property : properties) {
-        keys.push_back(property.key);
-    }
-    return keys;
-}
-
-std::vector<std::string> TableKeys(std::string_view className) {
-    std::vector<std::string> keys;
-    for (const StreamKey& key : StreamKeys(className)) {
-        keys.emplace_back(key.key);
-    }
-    return keys;
-}
-
-const Property& Find(const PropertyList& properties, const std::string& key) {
-    for (const Property& property : properties) {
-        if (property.key == key) {
-            return property;
-        }
-    }
-    throw std::out_of_range("no property " + key);
-}
-
-// The bytes of an entry as it stands in a stream.
-std::size_t EntrySize(const Property& property) {
-    std::size_t value = 0;
-    if (std::holds_alternative<std::int32_t>(property.value)) {
-        value = 4;
-    } else if (std::holds_alternative<bool>(property.value)) {
-        value = 1;
-    } else if (std::holds_alternative<Color>(property.value)) {
-        value = 3;
-    } else {
-        value = 4 + std::get<std::string>(property.value).size();
-    }
-    return property.key.size() + 1 + value;
-}
 
 // Reads the first `length` bytes from a buffer of exactly that size, so a
 // read past its end is a heap overflow that the sanitizer run reports.
@@ -111,20 +72,15 @@ TEST(PropertyStreamTest, WindowStreamIs274BytesAndOpensWithPlacementWidthHeight)
     EXPECT_EQ(IntegerValue(window.at(0)), 2);
     EXPECT_EQ(IntegerValue(window.at(1)), 990);
     EXPECT_EQ(IntegerValue(window.at(2)), 690);
-    EXPECT_EQ(StringValue(Find(window, "Title")), "lumaDex");
-    EXPECT_EQ(ColorValue(Find(window, "BackColor")), RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(StringValue(FindProperty(window, "Title")), "lumaDex");
+    EXPECT_EQ(ColorValue(FindProperty(window, "BackColor")), RGB(0xFF, 0xFF, 0xFF));
 }
 
 TEST(PropertyStreamTest, EveryCalculatorStreamHoldsExactlyItsClassKeysInOrder) {
-    EXPECT_EQ(KeysOf(ReadPropertyStream(Window1WindowStream(), "Window")), TableKeys("Window"));
+    ExpectDecodesWhole(Window1WindowStream(), "Window", "Window1");
     for (const ControlLayout& control : Window1Controls()) {
-        const PropertyList properties = ReadPropertyStream(control.stream, control.className);
-        EXPECT_EQ(KeysOf(properties), TableKeys(control.className)) << control.name;
-        std::size_t bytes = 0;
-        for (const Property& property : properties) {
-            bytes += EntrySize(property);
-        }
-        EXPECT_EQ(bytes, control.stream.size()) << control.name;
+        const PropertyList properties =
+            ExpectDecodesWhole(control.stream, control.className, control.name);
         EXPECT_EQ(StringValue(properties.at(0)), control.name);
     }
 }
@@ -133,7 +89,7 @@ TEST(PropertyStreamTest, SliderValue32IsNotEndedByItsSpaceByte) {
     const std::string_view entry("Value \x00\x00\x00\x20", 10);
     const std::string_view slider = Window1Control("Slider1").stream;
     EXPECT_NE(slider.find(entry), std::string_view::npos);
-    EXPECT_EQ(IntegerValue(Find(ReadPropertyStream(slider, "Slider"), "Value")), 32);
+    EXPECT_EQ(IntegerValue(FindProperty(ReadPropertyStream(slider, "Slider"), "Value")), 32);
 }
 
 TEST(PropertyStreamTest, EmptyStringAndIntegerZeroShareBytesButNotType) {
@@ -143,16 +99,16 @@ TEST(PropertyStreamTest, EmptyStringAndIntegerZeroShareBytesButNotType) {
               std::string_view::npos);
     EXPECT_NE(stream.find(std::string("HelpTag ") + std::string(zeros)), std::string_view::npos);
     const PropertyList panel = ReadPropertyStream(stream, "Rectangle");
-    EXPECT_EQ(Find(panel, "TabPanelIndex").value, PropertyValue(std::int32_t{0}));
-    EXPECT_EQ(Find(panel, "HelpTag").value, PropertyValue(std::string()));
+    EXPECT_EQ(FindProperty(panel, "TabPanelIndex").value, PropertyValue(std::int32_t{0}));
+    EXPECT_EQ(FindProperty(panel, "HelpTag").value, PropertyValue(std::string()));
 }
 
 TEST(PropertyStreamTest, IntegersAreSigned) {
     const PropertyList tape = ReadPropertyStream(Window1Control("ListBox1").stream, "Listbox");
-    EXPECT_EQ(IntegerValue(Find(tape, "Index")), -2147483647 - 1);
-    EXPECT_EQ(IntegerValue(Find(tape, "DefaultRowHeight")), -1);
-    EXPECT_EQ(IntegerValue(Find(tape, "HeadingIndex")), -1);
-    EXPECT_EQ(IntegerValue(Find(tape, "_ScrollWidth")), -1);
+    EXPECT_EQ(IntegerValue(FindProperty(tape, "Index")), -2147483647 - 1);
+    EXPECT_EQ(IntegerValue(FindProperty(tape, "DefaultRowHeight")), -1);
+    EXPECT_EQ(IntegerValue(FindProperty(tape, "HeadingIndex")), -1);
+    EXPECT_EQ(IntegerValue(FindProperty(tape, "_ScrollWidth")), -1);
 }
 
 TEST(PropertyStreamTest, StringCountIsUtf8ByteLength) {

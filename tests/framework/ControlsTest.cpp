@@ -419,6 +419,43 @@ TEST_F(ControlsTest, TextFieldRefusesTypingPastItsLimit) {
     EXPECT_EQ(field.Text(), std::string(24, 'a'));
 }
 
+struct LimitStep {
+    const char* name;
+    std::function<void(QWidget*)> edit;
+    int length;
+};
+
+// A text longer than the limit set by code (a hand-edited settings file)
+// stays whole; the user's edits can then only shorten it to the limit.
+TEST_F(ControlsTest, TextFieldKeepsALongerTextFromCodeUntilTheUserShortensIt) {
+    auto& field = Add<TextField>("EditField1", 30, 28, 342, 43, {{"LimitText", 24}});
+    field.Text(std::string(30, 'd'));
+    const LimitStep steps[] = {
+        {"set by code", [](QWidget*) {}, 30},
+        {"typed at the end", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 30},
+        {"one deleted", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Backspace); }, 29},
+        {"typed after deleting", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 29},
+        {"all replaced by typing",
+         [](QWidget* w) {
+             QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+             QTest::keyClicks(w, QString(30, QLatin1Char('y')));
+         },
+         24},
+    };
+    for (const LimitStep& step : steps) {
+        step.edit(WidgetOf(field));
+        EXPECT_EQ(static_cast<int>(field.Text().size()), step.length) << step.name;
+    }
+    field.Text(std::string(26, 'e'));
+    SetProperties(&field, {{"LimitText", 24}});
+    EXPECT_EQ(field.Text(), std::string(26, 'e'));
+
+    auto* line = static_cast<QLineEdit*>(WidgetOf(field));
+    line->setCursorPosition(5);
+    QTest::keyClick(line, Qt::Key_Backspace);
+    EXPECT_EQ(line->cursorPosition(), 4) << "shortening keeps the cursor in place";
+}
+
 TEST_F(ControlsTest, ReadOnlyTextFieldRefusesTypingButTakesFocusByClick) {
     auto& field = Add<TextField>("LCD", 30, 28, 410, 70, {{"Text", "0"}, {"ReadOnly", true}});
     QWidget* widget = WidgetOf(field);

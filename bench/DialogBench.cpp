@@ -1,0 +1,133 @@
+// Prints how long a dialog's menu command takes, from choosing the item to
+// the dialog painted on screen, and to the end of the command itself. Each
+// run builds the dialog anew: it is closed between runs.
+
+#include "Main.h"
+#include "QtAccess.h"
+#include "Runtime.h"
+#include "Window.h"
+#include "Window1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// A menu command that opens a dialog, and the name the dialog registers.
+struct DialogCommand {
+    const char* title;
+    const char* menuItem;
+    const char* registeredName;
+};
+
+const DialogCommand kCommands[] = {
+    {"Preferences", "FilePreferences", "prefsWin.prefsWin"},
+    {"About", "FileAboutlumaDex", "aboutWin.aboutWin"},
+};
+
+// Notes the first paint of any widget inside the named window.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(const char* registeredName) : name_(QString::fromLatin1(registeredName)) {}
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window()->objectName() == name_) {
+            painted = true;
+        }
+        return false;
+    }
+
+private:
+    QString name_;
+};
+
+struct CommandTime {
+    double handled; // milliseconds from the choice to the end of the command
+    double painted; // milliseconds from the choice to the dialog's first paint
+};
+
+CommandTime TimeCommand(QAction& item, const DialogCommand& command) {
+    using Clock = std::chrono::steady_clock;
+    PaintWatch watch(command.registeredName);
+    qApp->installEventFilter(&watch);
+    const auto start = Clock::now();
+    item.trigger();
+    const auto handled = Clock::now();
+    QElapsedTimer limit;
+    limit.start();
+    while (!watch.painted && limit.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    const auto painted = Clock::now();
+    qApp->removeEventFilter(&watch);
+    if (!watch.painted) {
+        std::fprintf(stderr, "%s: the dialog was never painted\n", command.title);
+        std::exit(1);
+    }
+    if (Window* dialog = GetImplicitWindow(command.registeredName)) {
+        dialog->Close();
+    }
+    QCoreApplication::processEvents();
+    return {std::chrono::duration<double, std::milli>(handled - start).count(),
+            std::chrono::duration<double, std::milli>(painted - start).count()};
+}
+
+double Median(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The program writes its settings file when it quits: never the user's.
+    char config[] = "/tmp/DialogBench.XXXXXX";
+    if (mkdtemp(config) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    setenv("XDG_CONFIG_HOME", config, 1);
+    RuntimeInit(argc, argv);
+    RunFrameworkInitialization(&Startup);
+    RuntimeOpen();
+    QCoreApplication::processEvents();
+    QMenuBar* menus = MenuBarWidgetOf(*Window1::Get());
+
+    std::printf("%-12s %12s %12s %12s\n", "command", "handled ms", "painted ms", "first ms");
+    for (const DialogCommand& command : kCommands) {
+        auto* item = menus->findChild<QAction*>(QString::fromLatin1(command.menuItem));
+        if (item == nullptr) {
+            std::fprintf(stderr, "no menu item %s\n", command.menuItem);
+            return 1;
+        }
+        std::vector<double> handled, painted;
+        double first = 0;
+        for (int i = 0; i < 21; ++i) {
+            const CommandTime time = TimeCommand(*item, command);
+            if (i == 0) {
+                first = time.painted;
+            }
+            handled.push_back(time.handled);
+            painted.push_back(time.painted);
+        }
+        std::printf("%-12s %12.3f %12.3f %12.3f\n", command.title, Median(handled), Median(painted),
+                    first);
+        std::fflush(stdout);
+    }
+    Finalize();
+    RuntimeExit();
+    return 0;
+}
