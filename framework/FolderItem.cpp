@@ -1,0 +1,58 @@
+#include "FolderItem.h"
+
+#include "TextStreamImpl.h"
+#include "TextStreams.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString QtPath(const std::string& path) { return QString::fromStdString(path); }
+
+} // namespace
+
+FolderItem::FolderItem(std::string path) : path_(std::move(path)) {}
+
+std::unique_ptr<FolderItem> FolderItem::Child(const std::string& name) const {
+    return std::make_unique<FolderItem>(QDir(QtPath(path_)).filePath(QtPath(name)).toStdString());
+}
+
+bool FolderItem::Exists() const { return QFileInfo::exists(QtPath(path_)); }
+
+bool FolderItem::Directory() const { return QFileInfo(QtPath(path_)).isDir(); }
+
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
+    if (Directory()) {
+        lastError_ = "it is a folder";
+        return nullptr;
+    }
+    auto impl = std::make_unique<TextInputStreamImpl>(QtPath(path_));
+    if (!impl->file.open(QIODevice::ReadOnly)) {
+        lastError_ = impl->file.errorString().toStdString();
+        return nullptr;
+    }
+    lastError_.clear();
+    return std::make_unique<TextInputStream>(std::move(impl));
+}
+
+std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {
+    // A folder in the file's place would be replaced by nothing: refuse it
+    // before a temporary file is made.
+    if (Directory()) {
+        lastError_ = "a folder stands in its place";
+        return nullptr;
+    }
+    const QFileInfo file(QtPath(path_));
+    if (!QDir().mkpath(file.absolutePath())) {
+        lastError_ = "its folder cannot be created";
+        return nullptr;
+    }
+    auto impl = std::make_unique<TextOutputStreamImpl>(QtPath(path_));
+    if (!impl->file.open(QIODevice::WriteOnly)) {
+        lastError_ = impl->file.errorString().toStdString();
+        return nullptr;
+    }
+    lastError_.clear();
+    return std::make_unique<TextOutputStream>(std::move(impl));
+}
