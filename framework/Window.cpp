@@ -256,11 +256,11 @@ void Window::Constructor() {
 
 const std::string& Window::RegisteredName() const { return impl_->registeredName; }
 
-// Left and Top are the top-left of the window's inside, within any frame and
-// title bar that a window manager adds (the menu bar lies inside), read and
-// set alike, so a place read back and set again leaves the window where it
-// was. Places far beyond any screen are held where a window's far edge still
-// fits in an int.
+// Left and Top read back the place they set, through the same window-system
+// request, so a place copied at closing and set at the next start puts the
+// window back where it was, with or without a window manager (with one, it
+// is the frame's outer top-left). Places far beyond any screen are held
+// where a window's far edge still fits in an int.
 namespace {
 
 constexpr int kFarthestPlace = 1 << 24;
