@@ -1,17 +1,33 @@
+// The settings file: read when the application opens, written whole when it
+// closes.
+
 #include "App.h"
 
 #include "Controls.h"
+#include "FolderItem.h"
+#include "MsgBox.h"
 #include "NilObjectException.h"
 #include "NumberText.h"
 #include "Screen.h"
+#include "SettingsLines.h"
+#include "SpecialFolder.h"
+#include "TextStreams.h"
 #include "Window1.h"
+
+#include <cstdint>
+#include <cstdio>
 
 namespace {
 
+constexpr int kKeypadLeft = 10;
+
+std::int32_t FirstRunLeft() { return CInt32(Screen(0).Width / 2.0 - 445.0); }
+constexpr std::int32_t kFirstRunTop = 50;
+
 // The settings of a first run, when there is no settings file.
 void SetFirstRunDefaults(App& app) {
-    app.winLeft = CInt32(Screen(0).Width / 2.0 - 445.0);
-    app.winTop = 50;
+    app.winLeft = FirstRunLeft();
+    app.winTop = kFirstRunTop;
     app.winWidth = 990;
     app.winHeight = 690;
     app.decimali = 1;
@@ -23,10 +39,79 @@ void SetFirstRunDefaults(App& app) {
     app.layout = "left";
 }
 
+// Reads the settings file into the record. False, with the record untouched,
+// when there is no file or it cannot be read: the start then is a first run.
+bool ReadSettingsFile(App& app) {
+    const std::unique_ptr<FolderItem> folder = SpecialFolder::Preferences();
+    if (!folder) {
+        return false;
+    }
+    const std::unique_ptr<FolderItem> file = folder->Child(kSettingsFileName);
+    if (!file->Exists()) {
+        return false;
+    }
+    const std::unique_ptr<TextInputStream> stream = file->OpenAsTextFile();
+    if (!stream) {
+        return false;
+    }
+    std::vector<std::string> lines;
+    for (int line = 0; line < kSettingsLinesRead; ++line) {
+        lines.push_back(stream->ReadLine());
+    }
+    stream->Close();
+    ReadSettingsFileLines(app, lines);
+    return true;
+}
+
+bool Overlaps(std::int64_t start, std::int64_t length, std::int64_t otherStart,
+              std::int64_t otherLength) {
+    return start < otherStart + otherLength && otherStart < start + length;
+}
+
+bool OnSomeScreen(const Window& window) {
+    for (int index = 0; index < ScreenCount(); ++index) {
+        const ScreenSize screen = Screen(index);
+        if (Overlaps(window.Left(), window.Width(), screen.Left, screen.Width) &&
+            Overlaps(window.Top(), window.Height(), screen.Top, screen.Height)) {
+            return true;
+        }
+    }
+    return ScreenCount() == 0;
+}
+
+// A place stored on a screen that is gone, or edited by hand, would open
+// the window where nobody sees it: it opens where a first run puts it.
+void KeepOnScreen(Window& window) {
+    if (!OnSomeScreen(window)) {
+        window.Left(Screen(0).Left + FirstRunLeft());
+        window.Top(Screen(0).Top + kFirstRunTop);
+    }
+}
+
+// The keypad's side as the window shows it. The window is still there while
+// the application closes; should it not be, the side recorded stands.
+std::string KeypadSide(const App& app) {
+    const auto* window = dynamic_cast<const Window1*>(GetImplicitWindow("Window1.Window1"));
+    if (window == nullptr) {
+        return app.layout == "left" ? "left" : "right";
+    }
+    return NotNil(window->Rectangle1(), "Rectangle1")->Left() == kKeypadLeft ? "left" : "right";
+}
+
+void ReportUnsaved(const std::string& path, const std::string& reason) {
+    const std::string message =
+        "The settings could not be saved to \"" + path + "\": " + reason + ".";
+    std::fprintf(stderr, "lumaDex: %s\n", message.c_str());
+    std::fflush(stderr);
+    MsgBox(message);
+}
+
 } // namespace
 
 void App::loadPrefs() {
-    SetFirstRunDefaults(*this);
+    if (!ReadSettingsFile(*this)) {
+        SetFirstRunDefaults(*this);
+    }
 
     // The record is complete before the calculator window exists, so its
     // Open event finds the keypad side; place and size come after it.
@@ -34,10 +119,31 @@ void App::loadPrefs() {
     NotNil(Window1::Get())->Top(winTop);
     NotNil(Window1::Get())->Width(winWidth);
     NotNil(Window1::Get())->Height(winHeight);
+    KeepOnScreen(*NotNil(Window1::Get()));
     NotNil(NotNil(Window1::Get())->Slider1())->Value(tapeSize);
     NotNil(NotNil(Window1::Get())->tRect())->Visible(false);
     NotNil(NotNil(Window1::Get())->tSIze())->Visible(false);
 }
 
-// The settings file is written with its own change; nothing is stored yet.
-void App::savePrefs() {}
+// The whole file is written anew at every quit. A file that cannot be
+// written is reported; the old one then stays as it was.
+void App::savePrefs() {
+    const std::vector<std::string> lines = SettingsFileLines(*this, KeypadSide(*this));
+    const std::unique_ptr<FolderItem> folder = SpecialFolder::Preferences();
+    if (!folder) {
+        ReportUnsaved(kSettingsFileName, "there is no preferences folder");
+        return;
+    }
+    const std::unique_ptr<FolderItem> file = folder->Child(kSettingsFileName);
+    const std::unique_ptr<TextOutputStream> stream = file->CreateTextFile();
+    if (!stream) {
+        ReportUnsaved(file->AbsolutePath(), file->LastErrorText());
+        return;
+    }
+    for (const std::string& line : lines) {
+        stream->WriteLine(line);
+    }
+    if (!stream->Close()) {
+        ReportUnsaved(file->AbsolutePath(), stream->ErrorText());
+    }
+}

@@ -1,6 +1,8 @@
 #include "FolderItem.h"
 
 #include "PictureImpl.h"
+#include "TextStreamImpl.h"
+#include "TextStreams.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +10,7 @@
 
 namespace {
 
-QString Native(const std::string& path) { return QString::fromStdString(path); }
+QString QtPath(const std::string& path) { return QString::fromStdString(path); }
 
 bool PlainFileName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
@@ -19,33 +21,66 @@ bool PlainFileName(const std::string& name) {
 
 FolderItem::FolderItem(std::string path) : path_(std::move(path)) {}
 
-const std::string& FolderItem::Path() const { return path_; }
+bool FolderItem::Exists() const { return QFileInfo::exists(QtPath(path_)); }
 
-bool FolderItem::Exists() const { return QFileInfo::exists(Native(path_)); }
-
-bool FolderItem::Directory() const { return QFileInfo(Native(path_)).isDir(); }
+bool FolderItem::Directory() const { return QFileInfo(QtPath(path_)).isDir(); }
 
 std::unique_ptr<FolderItem> FolderItem::Parent() const {
-    QDir folder = QFileInfo(Native(path_)).absoluteDir();
-    const QString self = QFileInfo(Native(path_)).absoluteFilePath();
-    if (QDir::cleanPath(self) == QDir::cleanPath(folder.absolutePath())) {
+    const QString self = QDir::cleanPath(QFileInfo(QtPath(path_)).absoluteFilePath());
+    const QString folder = QDir::cleanPath(QFileInfo(QtPath(path_)).absolutePath());
+    if (self == folder) {
         return nullptr;
     }
-    return std::make_unique<FolderItem>(QDir::cleanPath(folder.absolutePath()).toStdString());
+    return std::make_unique<FolderItem>(folder.toStdString());
 }
 
 std::unique_ptr<FolderItem> FolderItem::Child(const std::string& name) const {
-    if (!Directory() || !PlainFileName(name)) {
+    if (!PlainFileName(name)) {
         return nullptr;
     }
-    return std::make_unique<FolderItem>(QDir(Native(path_)).filePath(Native(name)).toStdString());
+    return std::make_unique<FolderItem>(QDir(QtPath(path_)).filePath(QtPath(name)).toStdString());
 }
 
 std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
-    QImageReader reader(Native(path_));
+    QImageReader reader(QtPath(path_));
     QImage image = reader.read();
     if (image.isNull()) {
         return nullptr;
     }
     return std::make_shared<Picture>(std::make_unique<PictureImpl>(PictureImpl{std::move(image)}));
+}
+
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
+    if (Directory()) {
+        lastError_ = "it is a folder";
+        return nullptr;
+    }
+    auto impl = std::make_unique<TextInputStreamImpl>(QtPath(path_));
+    if (!impl->file.open(QIODevice::ReadOnly)) {
+        lastError_ = impl->file.errorString().toStdString();
+        return nullptr;
+    }
+    lastError_.clear();
+    return std::make_unique<TextInputStream>(std::move(impl));
+}
+
+std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {
+    // A folder in the file's place would be replaced by nothing: refuse it
+    // before a temporary file is made.
+    if (Directory()) {
+        lastError_ = "a folder stands in its place";
+        return nullptr;
+    }
+    const QFileInfo file(QtPath(path_));
+    if (!QDir().mkpath(file.absolutePath())) {
+        lastError_ = "its folder cannot be created";
+        return nullptr;
+    }
+    auto impl = std::make_unique<TextOutputStreamImpl>(QtPath(path_));
+    if (!impl->file.open(QIODevice::WriteOnly)) {
+        lastError_ = impl->file.errorString().toStdString();
+        return nullptr;
+    }
+    lastError_.clear();
+    return std::make_unique<TextOutputStream>(std::move(impl));
 }

@@ -76,7 +76,9 @@ void ApplyAlignment(LabelWidget& view) {
 
 } // namespace
 
-Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {}
+Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {
+    Impl().textIsAccessibleName = true;
+}
 
 const std::string& Label::Text() const { return View(*this).text; }
 void Label::Text(const std::string& value) {
@@ -87,6 +89,8 @@ void Label::Text(const std::string& value) {
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     view.setText(shown);
+    // Screen readers say what the label shows, not its name.
+    view.setAccessibleName(shown);
 }
 
 int Label::TextAlign() const { return View(*this).textAlign; }

@@ -63,6 +63,13 @@ const ListboxModel::CellData& ListboxModel::At(int row, int column) const {
     return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
+const ListboxModel::CellData* ListboxModel::Find(int row, int column) const noexcept {
+    if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) {
+        return nullptr;
+    }
+    return &rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
 ListboxModel::CellData& ListboxModel::CellAt(int row, int column) {
     return const_cast<CellData&>(std::as_const(*this).At(row, column));
 }
@@ -106,19 +113,19 @@ int ListboxModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ListboxModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) {
+    const CellData* cell = Find(index.row(), index.column());
+    if (!index.isValid() || cell == nullptr) {
         return {};
     }
-    const CellData& cell = At(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return QString::fromStdString(cell.text);
+        return QString::fromStdString(cell->text);
     case Qt::TextAlignmentRole:
-        return static_cast<int>(AlignmentFlags(cell.alignment));
+        return static_cast<int>(AlignmentFlags(cell->alignment));
     case Qt::FontRole:
         // Other cells take the view's font.
-        return cell.italic ? QVariant(italicFont_) : QVariant();
+        return cell->italic ? QVariant(italicFont_) : QVariant();
     default:
         return {};
     }

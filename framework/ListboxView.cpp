@@ -22,6 +22,15 @@ namespace {
 constexpr int kRowPadding = 4;
 // Room between a cell's edges and its text.
 constexpr int kCellPadding = 3;
+constexpr int kRightAligned = 3;
+
+// A right-aligned cell holds a number, whose digits all count: one too
+// wide for its cell shows its end after a "…", so that the cut shows.
+// Other cells are clipped at their edge.
+QString ShownText(const ListboxModel::CellData& cell, const QFontMetrics& metrics, int width) {
+    const QString text = QString::fromStdString(cell.text);
+    return cell.alignment == kRightAligned ? metrics.elidedText(text, Qt::ElideLeft, width) : text;
+}
 
 // A vertical scroll bar that repaints on a change of its range, steps or
 // value only when that changes what it shows: a tape grows by a row at
@@ -77,7 +86,10 @@ ListboxDelegate::ListboxDelegate(QObject* parent) : QStyledItemDelegate(parent) 
 void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
     const auto& model = static_cast<const ListboxModel&>(*index.model());
-    const ListboxModel::CellData& cell = model.At(index.row(), index.column());
+    const ListboxModel::CellData* cell = model.Find(index.row(), index.column());
+    if (cell == nullptr) {
+        return;
+    }
     const QRect& cellRect = option.rect;
     const QRect area = Inside(cellRect);
     if (horizontalLines || verticalLines) {
@@ -100,16 +112,17 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     if (selected) {
         painter->fillRect(area, option.palette.brush(group, QPalette::Highlight));
     }
-    if (cell.text.empty()) {
+    if (cell->text.empty()) {
         return;
     }
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(cell.italic ? model.ItalicFont() : option.font);
-    painter->drawText(area.adjusted(kCellPadding, 0, -kCellPadding, 0),
-                      static_cast<int>(ListboxModel::AlignmentFlags(cell.alignment)) |
+    painter->setFont(cell->italic ? model.ItalicFont() : option.font);
+    const QRect textArea = area.adjusted(kCellPadding, 0, -kCellPadding, 0);
+    painter->drawText(textArea,
+                      static_cast<int>(ListboxModel::AlignmentFlags(cell->alignment)) |
                           Qt::TextSingleLine,
-                      QString::fromStdString(cell.text));
+                      ShownText(*cell, painter->fontMetrics(), textArea.width()));
 }
 
 QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

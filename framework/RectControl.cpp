@@ -23,6 +23,15 @@ void ControlImpl::ApplyVisibility() {
     }
 }
 
+void ControlImpl::ApplyAccessibleName() {
+    const QString named = QString::fromStdString(name);
+    if (textIsAccessibleName) {
+        widget->setAccessibleDescription(named);
+    } else if (widget->accessibleName().isEmpty()) {
+        widget->setAccessibleName(named);
+    }
+}
+
 QWidget* WidgetOf(const RectControl& control) { return control.Impl().widget; }
 
 RectControl::RectControl(std::unique_ptr<ControlImpl> impl) : impl_(std::move(impl)) {
@@ -131,9 +140,7 @@ void RectControl::SetProperty(const Property& property) {
     if (key == "Name") {
         impl_->name = StringValue(property);
         impl_->widget->setObjectName(QString::fromStdString(impl_->name));
-        if (impl_->widget->accessibleName().isEmpty()) {
-            impl_->widget->setAccessibleName(QString::fromStdString(impl_->name));
-        }
+        impl_->ApplyAccessibleName();
     } else if (key == "Left") {
         Left(IntegerValue(property));
     } else if (key == "Top") {

@@ -9,5 +9,7 @@ ScreenSize Screen(int index) {
         return {};
     }
     const QRect area = screens.at(index)->geometry();
-    return {area.width(), area.height()};
+    return {area.width(), area.height(), area.x(), area.y()};
 }
+
+int ScreenCount() { return static_cast<int>(QGuiApplication::screens().size()); }

@@ -16,6 +16,8 @@ namespace {
 // and antialiased, which made every repaint of the large display several
 // times dearer than drawing its text.
 constexpr int kBorderWidth = 1;
+// The room a line edit leaves between its text margins and its text.
+constexpr int kInnerMargin = 2;
 
 class TextFieldWidget : public QLineEdit {
 public:
@@ -63,7 +65,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
-        QLineEdit::paintEvent(event);
+        if (!PaintCutNumber()) {
+            QLineEdit::paintEvent(event);
+        }
         if (!border_) {
             return;
         }
@@ -79,6 +83,28 @@ protected:
     }
 
 private:
+    // A read-only field too narrow for its text (the display holding a long
+    // number) shows the text's end after a "…", so that the cut shows; the
+    // line edit itself would silently drop the first characters. An editable
+    // field, or one with a selection, keeps the line edit's own scrolling.
+    bool PaintCutNumber() {
+        if (!isReadOnly() || hasSelectedText()) {
+            return false;
+        }
+        const QRect room =
+            rect().marginsRemoved(textMargins()).adjusted(kInnerMargin, 0, -kInnerMargin, 0);
+        const QFontMetrics metrics = fontMetrics();
+        if (metrics.horizontalAdvance(text()) <= room.width()) {
+            return false;
+        }
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(room, static_cast<int>(QLineEdit::alignment()) | Qt::TextSingleLine,
+                         metrics.elidedText(text(), Qt::ElideLeft, room.width()));
+        return true;
+    }
+
     bool border_ = true;
 };
 

@@ -256,22 +256,29 @@ void Window::Constructor() {
 
 const std::string& Window::RegisteredName() const { return impl_->registeredName; }
 
+// Left and Top read back the place they set, through the same window-system
+// request, so a place copied at closing and set at the next start puts the
+// window back where it was, with or without a window manager (with one, it
+// is the frame's outer top-left). Places far beyond any screen are held
+// where a window's far edge still fits in an int.
+namespace {
+
+constexpr int kFarthestPlace = 1 << 24;
+
+int PlaceWithinReach(int value) { return std::clamp(value, -kFarthestPlace, kFarthestPlace); }
+
+void MoveContent(WindowImpl& impl, int left, int top) {
+    impl.top->setGeometry(
+        QRect(QPoint(PlaceWithinReach(left), PlaceWithinReach(top)), impl.top->size()));
+    impl.placedByCode = true;
+}
+
+} // namespace
+
 int Window::Left() const { return impl_->top->geometry().x(); }
 int Window::Top() const { return impl_->top->geometry().y(); }
-
-void Window::Left(int value) {
-    QRect area = impl_->top->geometry();
-    area.moveLeft(value);
-    impl_->top->setGeometry(area);
-    impl_->placedByCode = true;
-}
-
-void Window::Top(int value) {
-    QRect area = impl_->top->geometry();
-    area.moveTop(value);
-    impl_->top->setGeometry(area);
-    impl_->placedByCode = true;
-}
+void Window::Left(int value) { MoveContent(*impl_, value, Top()); }
+void Window::Top(int value) { MoveContent(*impl_, Left(), value); }
 
 int Window::Width() const { return impl_->width; }
 int Window::Height() const { return impl_->height; }
@@ -333,9 +340,7 @@ void Window::AddControl(const std::string& name, std::unique_ptr<RectControl> co
     c.window = this;
     c.widget->setParent(impl_->content);
     c.widget->setObjectName(QString::fromStdString(name));
-    if (c.widget->accessibleName().isEmpty()) {
-        c.widget->setAccessibleName(QString::fromStdString(name));
-    }
+    c.ApplyAccessibleName();
     c.Place();
     c.widget->raise();
     c.ApplyVisibility();

@@ -23,6 +23,9 @@ struct ControlImpl {
     void Place();
     // Shows or hides the widget once it belongs to a window.
     void ApplyVisibility();
+    // Tells accessibility tools the control's name: as its accessible name,
+    // or as its description when its text is its name.
+    void ApplyAccessibleName();
 
     QPointer<QWidget> widget;
     std::string name;
@@ -41,6 +44,8 @@ struct ControlImpl {
     bool visible = true;
     bool enabled = true;
     int tabIndex = 0;
+    // A label is known to screen readers by its text, its name describing it.
+    bool textIsAccessibleName = false;
 
     double textSize = 0;
     int textUnit = 0;

@@ -34,6 +34,9 @@ public:
     // A row or column out of range raises std::out_of_range.
     void CheckCell(int row, int column) const;
     const CellData& At(int row, int column) const;
+    // The cell, or null for a row or column out of range: what Qt's calls
+    // use, since nothing may raise into Qt.
+    const CellData* Find(int row, int column) const noexcept;
     void SetText(int row, int column, const std::string& text);
     void SetAlignment(int row, int column, int alignment);
     void SetItalic(int row, int column, bool italic);

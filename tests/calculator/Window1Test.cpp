@@ -659,11 +659,23 @@ TEST_F(Window1Test, ButtonsNeverTakeTheFocus) {
     }
 }
 
-TEST_F(Window1Test, AccessibleNamesAreCaptionsForButtonsAndNamesOtherwise) {
+TEST_F(Window1Test, AccessibleNamesAreCaptionsTextsOrNames) {
     for (const AccessorRow& row : Accessors()) {
+        const QWidget* widget = WidgetOf(ControlOf(row.name));
+        if (const auto* label = dynamic_cast<const Label*>(&ControlOf(row.name))) {
+            EXPECT_EQ(widget->accessibleName(), QString::fromStdString(label->Text())) << row.name;
+            EXPECT_EQ(widget->accessibleDescription(), row.name);
+            continue;
+        }
         const QString expected = QString::fromUtf8(row.caption != nullptr ? row.caption : row.name);
-        EXPECT_EQ(WidgetOf(ControlOf(row.name))->accessibleName(), expected) << row.name;
+        EXPECT_EQ(widget->accessibleName(), expected) << row.name;
     }
+}
+
+// Screen readers hear the read-out's size, not the control's name.
+TEST_F(Window1Test, ReadoutTellsScreenReadersItsCurrentText) {
+    Calculator().Slider1()->Value(40);
+    EXPECT_EQ(WidgetOf(*Calculator().tSIze())->accessibleName(), "40 pt.");
 }
 
 void ExpectColumnsSplitFiftyThirtyFiveFifteen(const QTableView& tape) {

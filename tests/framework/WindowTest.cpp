@@ -124,6 +124,50 @@ TEST_F(WindowTest, ARefusedCloseKeepsTheWindowOpen) {
     EXPECT_EQ(window->closeEvents, 1);
 }
 
+struct PlaceCase {
+    const char* label;
+    int asked;
+    bool kept;
+};
+
+void PrintTo(const PlaceCase& place, std::ostream* out) { *out << place.label; }
+
+class WindowPlaceTest : public WindowTest, public ::testing::WithParamInterface<PlaceCase> {};
+
+// Left and Top read back what was set, so a place copied out and set again
+// is the same place; places beyond any reach stop short of overflowing.
+TEST_P(WindowPlaceTest, LeftAndTopReadBackWhatWasSet) {
+    ProbeWindow* window = OpenProbe();
+    const int asked = GetParam().asked;
+    window->Left(asked);
+    window->Top(asked);
+    if (GetParam().kept) {
+        EXPECT_EQ(window->Left(), asked);
+        EXPECT_EQ(window->Top(), asked);
+    } else {
+        EXPECT_EQ(window->Left() > 0, asked > 0);
+        EXPECT_EQ(window->Top() > 0, asked > 0);
+    }
+    window->Left(window->Left());
+    window->Top(window->Top());
+    const int left = window->Left();
+    const int top = window->Top();
+    window->Left(left);
+    window->Top(top);
+    EXPECT_EQ(window->Left(), left);
+    EXPECT_EQ(window->Top(), top);
+    EXPECT_EQ(window->Width(), 400);
+    EXPECT_EQ(window->Height(), 300);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, WindowPlaceTest,
+                         ::testing::Values(PlaceCase{"Origin", 0, true},
+                                           PlaceCase{"OnScreen", 137, true},
+                                           PlaceCase{"Negative", -250, true},
+                                           PlaceCase{"LargestInt", 2147483647, false},
+                                           PlaceCase{"SmallestInt", -2147483647 - 1, false}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
 TEST_F(WindowTest, SizeIsTheContentSizeWithinTheLimits) {
     ProbeWindow* window = OpenProbe();
     EXPECT_EQ(window->Width(), 400);

@@ -1,9 +1,13 @@
 #include "TestSupport.h"
 
 #include "Main.h"
+#include "MsgBoxSeam.h"
 #include "Runtime.h"
+#include "SettingsLines.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -12,10 +16,16 @@ std::vector<std::string>& ReportedExceptions() {
     return reports;
 }
 
+std::vector<std::string>& ShownMessages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+
 void InitTestRuntime() {
     RuntimeInit(0, nullptr);
     SetUnhandledExceptionReporter(
         [](const std::string& description) { ReportedExceptions().push_back(description); });
+    SetMsgBoxHandler([](const std::string& text) { ShownMessages().push_back(text); });
 }
 
 void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -37,7 +47,17 @@ void TypeText(QWidget* window, const QString& text) {
     }
 }
 
+QString SettingsFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
+           kSettingsFileName;
+}
+
 void StartProgram() {
+    QFile::remove(SettingsFilePath());
+    StartProgramWithSettings();
+}
+
+void StartProgramWithSettings() {
     RunFrameworkInitialization(&Startup);
     RuntimeOpen();
 }

@@ -11,9 +11,11 @@
 class QWidget;
 
 // Prepares the framework inside the test program's QApplication; exception
-// reports are recorded instead of shown.
+// reports and message boxes are recorded instead of shown.
 void InitTestRuntime();
 std::vector<std::string>& ReportedExceptions();
+// Message boxes are recorded here instead of shown.
+std::vector<std::string>& ShownMessages();
 
 // Types a key the way a user does: to the focused widget, or to the window
 // when nothing in it has the focus.
@@ -24,6 +26,12 @@ void TypeText(QWidget* window, const QString& text);
 
 // Starts the program as its main routine does, up to and including the
 // application's Open event, without running the event loop; EndProgram
-// releases everything again.
+// releases everything again. StartProgram makes it a first run: it first
+// removes any settings file an earlier test left.
 void StartProgram();
+// Starts the program with whatever settings file there is.
+void StartProgramWithSettings();
 void EndProgram();
+
+// The settings file in the test program's private preferences folder.
+QString SettingsFilePath();

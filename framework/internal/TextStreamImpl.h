@@ -1,0 +1,25 @@
+#pragma once
+
+// Framework-internal: the files behind the text streams.
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <string>
+
+struct TextInputStreamImpl {
+    explicit TextInputStreamImpl(const QString& path) : file(path) {}
+    QFile file;
+};
+
+struct TextOutputStreamImpl {
+    explicit TextOutputStreamImpl(const QString& path) : file(path) {}
+    QSaveFile file;
+    std::string error;
+    int linesWritten = 0;
+    bool closed = false;
+};
+
+// For tests: makes every output stream fail on the write of its line of
+// that number (from 1), as a full disk would; 0 lets every write succeed.
+void FailTextWritesAtLine(int line);

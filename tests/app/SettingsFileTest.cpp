@@ -1,0 +1,408 @@
+// The settings file as the user meets it: written at quit, read at the next
+// start, whatever state it was left in.
+
+#include "App.h"
+#include "Controls.h"
+#include "Main.h"
+#include "NumberText.h"
+#include "Runtime.h"
+#include "Screen.h"
+#include "SettingsLines.h"
+#include "TestSupport.h"
+#include "TextStreamImpl.h"
+#include "Window1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+Window1& Calculator() { return *Window1::Get(); }
+App& TheSettings() { return *App::Get(); }
+
+QByteArray FileBytes() {
+    QFile file(SettingsFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QByteArray& bytes) {
+    QFile file(SettingsFilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray Joined(const std::vector<std::string>& lines) {
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes += QByteArray::fromStdString(line) + "\n";
+    }
+    return bytes;
+}
+
+QByteArrayList FileLines() {
+    QByteArrayList lines = FileBytes().split('\n');
+    EXPECT_EQ(lines.takeLast(), "") << "the file ends with a line end";
+    return lines;
+}
+
+// The file a quit after a first run writes, with the window where the
+// first run put it.
+std::vector<std::string> FirstRunFile() {
+    const std::string left = Str(CInt32(Screen(0).Width / 2.0 - 445.0));
+    return {"# lumaDex's preferences version",
+            "2.1",
+            "#",
+            "# Decimal preferences",
+            "1",
+            "#",
+            "# Printer text (description, value, total) and listbox text size",
+            "Description\tValue\tTot.\t24",
+            "#",
+            "# Window position (top,left) and size (width, height)",
+            "50\t" + left + "\t990\t690",
+            "#",
+            "# Layout position (calc buttons left or right) and size (width, height)",
+            "left",
+            "#",
+            "#EOF"};
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile::remove(SettingsFilePath());
+        QDir(SettingsFilePath()).removeRecursively();
+        ShownMessages().clear();
+    }
+    void TearDown() override {
+        FailTextWritesAtLine(0);
+        if (App::Get() != nullptr) {
+            EndProgram();
+        }
+        EXPECT_TRUE(ReportedExceptions().empty()) << ReportedExceptions().front();
+        ReportedExceptions().clear();
+    }
+    // Quits as the user does and ends the run; answers the exit status.
+    static int QuitProgram() {
+        Quit(0);
+        Finalize();
+        return RuntimeExit();
+    }
+};
+
+TEST_F(SettingsFileTest, AFirstRunWritesNothingUntilItsQuitWritesTheSixteenLines) {
+    StartProgram();
+    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+    EXPECT_EQ(QuitProgram(), 0);
+    EXPECT_EQ(FileBytes(), Joined(FirstRunFile()));
+    EXPECT_TRUE(ShownMessages().empty());
+}
+
+TEST_F(SettingsFileTest, EveryFieldComesBackAtTheNextStart) {
+    StartProgram();
+    App& app = TheSettings();
+    app.decimali = 2;
+    app.descrizione = "Descrizione";
+    app.valore = "Valore";
+    app.totale = "Totale";
+    Calculator().Left(120);
+    Calculator().Top(70);
+    Calculator().Width(1100);
+    Calculator().Height(760);
+    Calculator().Slider1()->Value(40);
+    app.LayoutSwitch_Action();
+    QuitProgram();
+
+    StartProgramWithSettings();
+    const App& read = TheSettings();
+    EXPECT_EQ(read.decimali, 2);
+    EXPECT_EQ(read.decimalFormat, "-#.000");
+    EXPECT_EQ(read.descrizione, "Descrizione");
+    EXPECT_EQ(read.valore, "Valore");
+    EXPECT_EQ(read.totale, "Totale");
+    EXPECT_EQ(read.layout, "right");
+    EXPECT_EQ(read.mem, 0.0);
+    EXPECT_EQ(Calculator().Left(), 120);
+    EXPECT_EQ(Calculator().Top(), 70);
+    EXPECT_EQ(Calculator().Width(), 1100);
+    EXPECT_EQ(Calculator().Height(), 760);
+    EXPECT_EQ(Calculator().Slider1()->Value(), 40);
+    EXPECT_EQ(Calculator().ListBox1()->TextSize(), 40);
+    EXPECT_FALSE(Calculator().tSIze()->Visible());
+    EXPECT_FALSE(Calculator().tRect()->Visible());
+}
+
+TEST_F(SettingsFileTest, TenStartsAndQuitsLeaveTheWindowWhereItWas) {
+    StartProgram();
+    Calculator().Left(33);
+    Calculator().Top(44);
+    QuitProgram();
+    for (int run = 0; run < 10; ++run) {
+        StartProgramWithSettings();
+        EXPECT_EQ(Calculator().Left(), 33) << "run " << run;
+        EXPECT_EQ(Calculator().Top(), 44) << "run " << run;
+        EXPECT_EQ(Calculator().Width(), 990) << "run " << run;
+        EXPECT_EQ(Calculator().Height(), 690) << "run " << run;
+        QuitProgram();
+    }
+}
+
+// ---- texts that would break the file's lines --------------------------------
+
+struct TextCase {
+    const char* label;
+    std::string typed;
+    std::string readBack;
+};
+
+void PrintTo(const TextCase& text, std::ostream* out) { *out << text.label; }
+
+class SettingsTextTest : public SettingsFileTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(SettingsTextTest, ATabOrLineBreakInALabelIsWrittenAsASpace) {
+    StartProgram();
+    TheSettings().descrizione = GetParam().typed;
+    TheSettings().totale = GetParam().typed;
+    QuitProgram();
+    EXPECT_EQ(FileLines().size(), 16);
+
+    StartProgramWithSettings();
+    EXPECT_EQ(TheSettings().descrizione, GetParam().readBack);
+    EXPECT_EQ(TheSettings().valore, "Value");
+    EXPECT_EQ(TheSettings().totale, GetParam().readBack);
+    EXPECT_EQ(TheSettings().tapeSize, 24);
+    EXPECT_EQ(Calculator().Width(), 990);
+    EXPECT_EQ(TheSettings().layout, "left");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SettingsTextTest,
+                         ::testing::Values(TextCase{"Tab", "A\tB", "A B"},
+                                           TextCase{"LineFeed", "one\ntwo", "one two"},
+                                           TextCase{"CarriageReturnLineFeed", "cr\r\nlf", "cr  lf"},
+                                           TextCase{"Unicode", "Totale €", "Totale €"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// ---- the keypad's side ------------------------------------------------------
+
+struct SideCase {
+    const char* label;
+    const char* stored;
+    int keypadLeft;
+    const char* written;
+};
+
+void PrintTo(const SideCase& side, std::ostream* out) { *out << side.label; }
+
+class SettingsSideTest : public SettingsFileTest, public ::testing::WithParamInterface<SideCase> {};
+
+TEST_P(SettingsSideTest, TheStoredSideOpensTheKeypadAndTheNextQuitWritesWhereItIs) {
+    std::vector<std::string> file = FirstRunFile();
+    file[13] = GetParam().stored;
+    WriteFile(Joined(file));
+    StartProgramWithSettings();
+    EXPECT_EQ(TheSettings().layout, GetParam().stored);
+    EXPECT_EQ(Calculator().Rectangle1()->Left(), GetParam().keypadLeft);
+    QuitProgram();
+    EXPECT_EQ(FileLines().value(13).toStdString(), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, SettingsSideTest,
+                         ::testing::Values(SideCase{"Left", "left", 10, "left"},
+                                           SideCase{"Right", "right", 533, "right"},
+                                           SideCase{"Empty", "", 533, "right"},
+                                           SideCase{"Capitalised", "Right", 533, "right"},
+                                           SideCase{"OtherWord", "sideways", 533, "right"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(SettingsFileTest, SwitchingTheKeypadRightOnAFirstRunIsWrittenAndReopensAt533) {
+    StartProgram();
+    TheSettings().LayoutSwitch_Action();
+    QuitProgram();
+    EXPECT_EQ(FileLines().value(13), "right");
+    StartProgramWithSettings();
+    EXPECT_EQ(Calculator().Rectangle1()->Left(), 533);
+    EXPECT_EQ(Calculator().Rectangle2()->Left(), 10);
+}
+
+// ---- damaged files ----------------------------------------------------------
+
+struct DamageCase {
+    std::string label;
+    QByteArray bytes;
+};
+
+void PrintTo(const DamageCase& damage, std::ostream* out) { *out << damage.label; }
+
+std::vector<DamageCase> Damages() {
+    std::vector<DamageCase> cases;
+    const std::vector<std::string> whole = FirstRunFile();
+    for (std::size_t kept = 0; kept < whole.size(); ++kept) {
+        cases.push_back({"CutAfterLine" + std::to_string(kept),
+                         Joined({whole.begin(), whole.begin() + static_cast<long>(kept)})});
+    }
+    QByteArray garbage;
+    for (int line = 0; line < 16; ++line) {
+        garbage += "garbage\x01\xff\tx\t\t-\n";
+    }
+    cases.push_back({"GarbageLines", garbage});
+    QByteArray binary;
+    for (int i = 0; i < 8192; ++i) {
+        binary += static_cast<char>((i * 7919) % 256);
+    }
+    cases.push_back({"Binary", binary});
+    std::vector<std::string> extreme = whole;
+    extreme[4] = "2147483647";
+    extreme[7] = "a\tb\tc\t2147483647";
+    extreme[10] = "2147483647\t2147483647\t2147483647\t2147483647";
+    cases.push_back({"LargestNumbers", Joined(extreme)});
+    extreme[4] = "-2147483648";
+    extreme[7] = "a\tb\tc\t-2147483648";
+    extreme[10] = "-2147483648\t-2147483648\t-2147483648\t-2147483648";
+    cases.push_back({"SmallestNumbers", Joined(extreme)});
+    extreme[10] = "1e999\t99999999999999999999\t-1\t0";
+    cases.push_back({"NumbersBeyondInt32", Joined(extreme)});
+    return cases;
+}
+
+class SettingsDamageTest : public SettingsFileTest,
+                           public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(SettingsDamageTest, ADamagedFileStillOpensAUsableWindowAndTheNextQuitMendsIt) {
+    WriteFile(GetParam().bytes);
+    StartProgramWithSettings();
+    Window1& window = Calculator();
+    const ScreenSize screen = Screen(0);
+    EXPECT_LT(window.Left(), screen.Left + screen.Width);
+    EXPECT_GT(window.Left() + window.Width(), screen.Left);
+    EXPECT_LT(window.Top(), screen.Top + screen.Height);
+    EXPECT_GT(window.Top() + window.Height(), screen.Top);
+    EXPECT_GE(window.Width(), window.MinWidth());
+    EXPECT_LE(window.Width(), window.MaxWidth());
+    EXPECT_GE(window.Height(), window.MinHeight());
+    EXPECT_LE(window.Height(), window.MaxHeight());
+    const int size = window.Slider1()->Value();
+    EXPECT_GE(size, 12);
+    EXPECT_LE(size, 64);
+    EXPECT_EQ(window.ListBox1()->TextSize(), size);
+    window.BevelButton1()->Push();
+    window.BevelButton18()->Push();
+    window.BevelButton20()->Push();
+    EXPECT_EQ(window.ListBox1()->ListCount(), 3);
+
+    EXPECT_EQ(QuitProgram(), 0);
+    const QByteArrayList lines = FileLines();
+    ASSERT_EQ(lines.size(), 16);
+    const std::vector<std::string> clean = FirstRunFile();
+    for (int fixed : {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15}) {
+        EXPECT_EQ(lines[fixed].toStdString(), clean[static_cast<std::size_t>(fixed)])
+            << "line " << fixed + 1;
+    }
+    EXPECT_EQ(lines[7].count('\t'), 3);
+    EXPECT_EQ(lines[10].count('\t'), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SettingsDamageTest, ::testing::ValuesIn(Damages()),
+                         [](const auto& info) { return info.param.label; });
+
+TEST_F(SettingsFileTest, AnEmptyFileReadsAsEmptyTextsAndZeros) {
+    WriteFile("");
+    StartProgramWithSettings();
+    const App& app = TheSettings();
+    EXPECT_EQ(app.decimali, 0);
+    EXPECT_EQ(app.decimalFormat, "-#.0");
+    EXPECT_EQ(app.descrizione, "");
+    EXPECT_EQ(app.totale, "");
+    EXPECT_EQ(app.layout, "");
+    EXPECT_EQ(Calculator().Slider1()->Value(), 12);
+    EXPECT_EQ(Calculator().Width(), Calculator().MinWidth());
+    EXPECT_EQ(Calculator().Rectangle1()->Left(), 533);
+}
+
+TEST_F(SettingsFileTest, AHugeLineIsCutAt64KiBAndTheLinesAfterItStillCount) {
+    std::vector<std::string> file = FirstRunFile();
+    file[7] = std::string(20 * 1024 * 1024, 'x');
+    WriteFile(Joined(file));
+    StartProgramWithSettings();
+    EXPECT_EQ(TheSettings().descrizione.size(), 64u * 1024u);
+    EXPECT_EQ(TheSettings().valore, "");
+    EXPECT_EQ(TheSettings().decimalFormat, "-#.00");
+    EXPECT_EQ(Calculator().Top(), 50);
+    EXPECT_EQ(Calculator().Rectangle1()->Left(), 10);
+}
+
+TEST_F(SettingsFileTest, AFolderInTheFilesPlaceGivesAFirstRunAndAReportAtQuit) {
+    ASSERT_TRUE(QDir().mkpath(SettingsFilePath()));
+    StartProgramWithSettings();
+    EXPECT_EQ(TheSettings().descrizione, "Description");
+    EXPECT_EQ(Calculator().Width(), 990);
+    EXPECT_EQ(QuitProgram(), 0);
+    ASSERT_EQ(ShownMessages().size(), 1u);
+    EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos)
+        << ShownMessages()[0];
+    EXPECT_NE(ShownMessages()[0].find("folder"), std::string::npos) << ShownMessages()[0];
+    EXPECT_TRUE(QFileInfo(SettingsFilePath()).isDir());
+}
+
+TEST_F(SettingsFileTest, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndIsReported) {
+    StartProgram();
+    QuitProgram();
+    const QByteArray old = FileBytes();
+    StartProgramWithSettings();
+    TheSettings().descrizione = "New heading";
+    FailTextWritesAtLine(8);
+    EXPECT_EQ(QuitProgram(), 0);
+    EXPECT_EQ(FileBytes(), old);
+    const QStringList left = QDir(QFileInfo(SettingsFilePath()).absolutePath())
+                                 .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(left, QStringList{QFileInfo(SettingsFilePath()).fileName()});
+    ASSERT_EQ(ShownMessages().size(), 1u);
+    EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos);
+    EXPECT_NE(ShownMessages()[0].find("No space left on device"), std::string::npos);
+}
+
+// ---- the reader alone -------------------------------------------------------
+
+struct MaskCase {
+    const char* decimali;
+    const char* mask;
+};
+
+class SettingsMaskTest : public ::testing::TestWithParam<MaskCase> {};
+
+TEST_P(SettingsMaskTest, TheStoredDecimalsChooseTheMask) {
+    std::vector<std::string> lines = FirstRunFile();
+    lines[4] = GetParam().decimali;
+    App app;
+    ReadSettingsFileLines(app, lines);
+    EXPECT_EQ(app.decimalFormat, GetParam().mask);
+}
+
+INSTANTIATE_TEST_SUITE_P(Decimals, SettingsMaskTest,
+                         ::testing::Values(MaskCase{"0", "-#.0"}, MaskCase{"1", "-#.00"},
+                                           MaskCase{"2", "-#.000"}, MaskCase{"3", "-#.0000"},
+                                           MaskCase{"7", ""}, MaskCase{"-1", ""}));
+
+TEST(SettingsLinesTest, ExtraFieldsAreIgnoredAndFieldsArePositional) {
+    std::vector<std::string> lines = FirstRunFile();
+    lines[7] = "D\tV\tT\t33\textra";
+    lines[10] = "1\t2";
+    App app;
+    ReadSettingsFileLines(app, lines);
+    EXPECT_EQ(app.descrizione, "D");
+    EXPECT_EQ(app.valore, "V");
+    EXPECT_EQ(app.totale, "T");
+    EXPECT_EQ(app.tapeSize, 33);
+    EXPECT_EQ(app.winTop, 1);
+    EXPECT_EQ(app.winLeft, 2);
+    EXPECT_EQ(app.winWidth, 0);
+    EXPECT_EQ(app.winHeight, 0);
+}
+
+} // namespace
