@@ -5,6 +5,7 @@
 #include "QtColor.h"
 
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -20,6 +21,7 @@ public:
         setTextFormat(Qt::PlainText);
         setAutoFillBackground(false);
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        baseFont = font();
     }
 
     std::string text;
@@ -28,8 +30,42 @@ public:
     std::function<bool(int x, int y)> mouseDown;
     std::function<void()> mouseEnter;
     std::function<void()> mouseExit;
+    QFont baseFont;
+
+    // The layouts were drawn with narrower faces than the ones here, so a
+    // text that would not fit its box at the full width is set narrower,
+    // down to a limit, rather than cut off.
+    void FitText() {
+        static constexpr int kNarrowest = 70;
+        static constexpr int kStep = 5;
+        QFont fitted = baseFont;
+        int stretch = 100;
+        for (; stretch > kNarrowest; stretch -= kStep) {
+            fitted.setStretch(stretch);
+            if (Fits(fitted)) {
+                break;
+            }
+        }
+        fitted.setStretch(stretch == 100 ? baseFont.stretch() : stretch);
+        fitting = true;
+        setFont(fitted);
+        fitting = false;
+    }
 
 protected:
+    void changeEvent(QEvent* event) override {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange && !fitting) {
+            baseFont = font();
+            FitText();
+        }
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        FitText();
+    }
+
     void mousePressEvent(QMouseEvent* event) override {
         if (mouseDown) {
             const QPoint at = event->position().toPoint();
@@ -58,6 +94,20 @@ protected:
             Guarded(std::function<void()>(mouseExit));
         }
     }
+
+private:
+    bool Fits(const QFont& candidate) const {
+        const QFontMetrics metrics(candidate);
+        const QRect box = contentsRect();
+        if (!wordWrap()) {
+            return metrics.horizontalAdvance(QLabel::text()) <= box.width();
+        }
+        const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20),
+                                                  Qt::TextWordWrap, QLabel::text());
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    }
+
+    bool fitting = false;
 };
 
 LabelWidget& View(const Label& control) { return *control.Impl().As<LabelWidget>(); }
@@ -89,6 +139,7 @@ void Label::Text(const std::string& value) {
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     view.setText(shown);
+    view.FitText();
     // Screen readers say what the label shows, not its name.
     view.setAccessibleName(shown);
 }
@@ -116,6 +167,7 @@ bool Label::Multiline() const { return View(*this).wordWrap(); }
 void Label::Multiline(bool value) {
     View(*this).setWordWrap(value);
     ApplyAlignment(View(*this));
+    View(*this).FitText();
 }
 
 void Label::MouseDown(std::function<bool(Label&, int x, int y)> handler) {

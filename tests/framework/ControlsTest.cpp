@@ -402,6 +402,44 @@ TEST_F(ControlsTest, LabelShowsColourAndUnderlineSetAtRunTime) {
     EXPECT_TRUE(link.Underline());
 }
 
+struct FitCase {
+    const char* text;
+    int width;
+    int height;
+    bool multiline;
+    bool narrowed;
+};
+
+// A text that would be cut off at its face's full width is set narrower
+// until it fits; one that fits keeps the full width.
+TEST_F(ControlsTest, LabelSetsATooWideTextNarrowerUntilItFits) {
+    const FitCase cases[] = {
+        {"lumaDex", 300, 56, false, false},
+        {"lumaDex", 165, 56, false, true},
+        {"a very big display and buttons!", 600, 89, true, false},
+        {"This app is a (yet another) simple calculator but with a very big display and buttons!",
+         698, 89, true, true},
+    };
+    int index = 0;
+    for (const FitCase& c : cases) {
+        const std::string name = "Fit" + std::to_string(index++);
+        auto& label = Add<Label>(name, 10, 10, c.width, c.height,
+                                 {{"Text", c.text}, {"Multiline", c.multiline}});
+        label.TextFont(c.multiline ? "Geneva" : "Arial Black");
+        label.TextSize(c.multiline ? 32 : 42);
+        QWidget* widget = WidgetOf(label);
+        const QFontMetrics metrics(widget->font());
+        const QRect box = widget->contentsRect();
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20),
+                                 c.multiline ? Qt::TextWordWrap : 0, QString::fromUtf8(c.text));
+        EXPECT_LE(needed.width(), box.width()) << c.text;
+        EXPECT_LE(needed.height(), box.height()) << c.text;
+        const int stretch = widget->font().stretch();
+        EXPECT_EQ(stretch != 0 && stretch < 100, c.narrowed) << c.text << " " << stretch;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // TextField
 
