@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "Main.h"
+#include "MsgBox.h"
 #include "Runtime.h"
 
 #include <QApplication>
@@ -12,10 +13,16 @@ std::vector<std::string>& ReportedExceptions() {
     return reports;
 }
 
+std::vector<std::string>& ShownMessages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+
 void InitTestRuntime() {
     RuntimeInit(0, nullptr);
     SetUnhandledExceptionReporter(
         [](const std::string& description) { ReportedExceptions().push_back(description); });
+    SetMsgBoxReporter([](const std::string& message) { ShownMessages().push_back(message); });
 }
 
 void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {

@@ -11,9 +11,10 @@
 class QWidget;
 
 // Prepares the framework inside the test program's QApplication; exception
-// reports are recorded instead of shown.
+// reports and messages to the user are recorded instead of shown.
 void InitTestRuntime();
 std::vector<std::string>& ReportedExceptions();
+std::vector<std::string>& ShownMessages();
 
 // Types a key the way a user does: to the focused widget, or to the window
 // when nothing in it has the focus.
