@@ -50,8 +50,10 @@ bool RowFits(const Graphics& g, double y) {
 // Every row, the tape's length read afresh before each; a page holds
 // capacity + 1 rows where the paper is tall enough, fewer where it is not.
 // A new page begins only for a row still to print, so a last row that
-// fills its page leaves no empty page behind it.
+// fills its page leaves no empty page behind it, and every page takes at
+// least one row, so paper too short for any still comes to an end.
 void PrintRows(Graphics& g, const Listbox& tape) {
+    // The headings left the rows' font in place: "Monaco" 16, not bold.
     const std::int32_t capacity = CInt32(kRowsSpan / g.TextHeight());
     std::int32_t line = 0;
     for (int i = 0; i <= tape.ListCount() - 1; ++i) {
