@@ -55,6 +55,3 @@ void Window1::Slider1_MouseExit(Slider&) {
     NotNil(tSIze(), "tSIze")->Visible(false);
     NotNil(tRect(), "tRect")->Visible(false);
 }
-
-// Printing the tape comes with its own change.
-void Window1::BevelButton22_Action(BevelButton&) {}

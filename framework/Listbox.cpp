@@ -34,9 +34,7 @@ void Listbox::DeleteAllRows() {
 int Listbox::ListCount() const { return Rows(*this).RowCount(); }
 int Listbox::LastIndex() const { return Rows(*this).LastIndex(); }
 
-const std::string& Listbox::Cell(int row, int column) const {
-    return Rows(*this).At(row, column).text;
-}
+std::string Listbox::Cell(int row, int column) const { return Rows(*this).At(row, column).text; }
 void Listbox::Cell(int row, int column, const std::string& text) {
     Rows(*this).SetText(row, column, text);
 }

@@ -25,7 +25,9 @@ public:
     // The index of the row added last, -1 when none was.
     int LastIndex() const;
 
-    const std::string& Cell(int row, int column) const;
+    // A copy of the cell's text: it stays valid while rows are added or
+    // removed.
+    std::string Cell(int row, int column) const;
     void Cell(int row, int column, const std::string& text);
     // 0 default, 1 left, 2 centre, 3 right.
     int CellAlignment(int row, int column) const;

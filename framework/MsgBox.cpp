@@ -26,7 +26,7 @@ void MsgBox(const std::string& text) {
     if (QApplication::instance() == nullptr) {
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-                    QString::fromStdString(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("lumaDex"), QString::fromStdString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -1,6 +1,6 @@
 #include "Listbox.h"
-#include "QtAccess.h"
 #include "PaintProbes.h"
+#include "QtAccess.h"
 #include "TestSupport.h"
 #include "TextField.h"
 #include "Window.h"
@@ -165,6 +165,15 @@ TEST_F(ListboxTest, AddRowFillsTheFirstCellsAndCountsTheRow) {
     list->Cell(0, 1, "Größe 7,00");
     EXPECT_EQ(list->Cell(0, 1), "Größe 7,00");
     EXPECT_EQ(Index(0, 1).data().toString(), QString::fromUtf8("Größe 7,00"));
+}
+
+// A printout reads a cell while rows may still be added: what it holds must
+// not point into the rows' storage (the sanitizer build sees a dangling one).
+TEST_F(ListboxTest, ACellReadStaysWholeWhileRowsAreAdded) {
+    list->AddRow({"first"});
+    auto&& cell = list->Cell(0, 0);
+    AddRows(1000);
+    EXPECT_EQ(cell, "first");
 }
 
 TEST_F(ListboxTest, CellOutsideTheRowsOrColumnsRaises) {

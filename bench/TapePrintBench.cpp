@@ -1,0 +1,80 @@
+// Prints how long the Print button takes to print tapes of 1,000 and 10,000
+// rows to a PDF file on Letter paper, the dialog left out, from the click to
+// the complete file, and the process's peak memory before and after.
+
+#include "Main.h"
+#include "PrinterDialogSeam.h"
+#include "PrinterGraphics.h"
+#include "QtAccess.h"
+#include "Runtime.h"
+#include "Window1.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Type(QWidget* target, Qt::Key key, const char* text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+    QApplication::sendEvent(target, &press);
+}
+
+double PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    RuntimeInit(argc, argv);
+    RunFrameworkInitialization(&Startup);
+    RuntimeOpen();
+    Window1* window = Window1::Get();
+    QWidget* display = WidgetOf(*window->LCD());
+    display->setFocus();
+    QCoreApplication::processEvents();
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("tape.pdf");
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+    SetPrinterDialogSeam([&] { return PdfGraphics(path, letter); });
+
+    std::printf("%8s %10s %10s %14s %13s\n", "rows", "print s", "PDF KB", "peak MB before",
+                "peak MB after");
+    for (int size : {1000, 10000}) {
+        while (window->ListBox1()->ListCount() < size) {
+            Type(display, Qt::Key_1, "1");
+            Type(display, Qt::Key_2, "2");
+            Type(display, Qt::Key_Period, ".");
+            Type(display, Qt::Key_5, "5");
+            Type(display, Qt::Key_Plus, "+");
+        }
+        QCoreApplication::processEvents();
+        const double before = PeakMegabytes();
+        const auto start = std::chrono::steady_clock::now();
+        window->BevelButton22_Action(*window->BevelButton22());
+        const auto end = std::chrono::steady_clock::now();
+        std::printf("%8d %10.3f %10.0f %14.1f %13.1f\n", size,
+                    std::chrono::duration<double>(end - start).count(),
+                    static_cast<double>(QFileInfo(path).size()) / 1024.0, before, PeakMegabytes());
+        std::fflush(stdout);
+    }
+    SetPrinterDialogSeam({});
+    Finalize();
+    RuntimeExit();
+    return 0;
+}

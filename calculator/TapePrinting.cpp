@@ -1,0 +1,90 @@
+// Printing the tape: the date and the column headings on the first page,
+// then every row at fixed places in the fixed-pitch face, so that the
+// space-padded values line up; total rows are underlined.
+
+#include "App.h"
+#include "Date.h"
+#include "NumberText.h"
+#include "PrinterDialog.h"
+#include "TextHelpers.h"
+#include "Window1.h"
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+constexpr double kLeftEdge = 50;
+constexpr double kRightEdge = 470;
+constexpr double kValueHeadingX = 212;
+constexpr double kValueX = 290;
+constexpr double kOperatorX = 455;
+constexpr double kFirstRowY = 105;
+// The rows of one page span 672 points below the first row's baseline.
+constexpr double kRowsSpan = 672.0;
+
+void DrawRule(Graphics& g, double y) { g.DrawLine(kLeftEdge, y, kRightEdge, y); }
+
+// The date, then the two headings in bold over a rule; the font is left at
+// the rows' own: "Monaco" 16, not bold.
+void PrintHeadings(Graphics& g, const std::string& date) {
+    g.TextFont("Geneva");
+    g.TextSize(12);
+    g.ForeColor(RGB(0, 0, 0));
+    g.DrawString(date, kLeftEdge, 40);
+    g.TextFont("Monaco");
+    g.TextSize(16);
+    g.Bold(true);
+    g.DrawString(TheApp().descrizione, kLeftEdge, 80);
+    g.DrawString(Right(std::string(24, ' ') + TheApp().valore, 24), kValueHeadingX, 80);
+    g.Bold(false);
+    DrawRule(g, 84);
+}
+
+// Whether a row on baseline y prints whole: its descent stays above the
+// page's printable bottom.
+bool RowFits(const Graphics& g, double y) {
+    return y + (g.TextHeight() - g.TextAscent()) <= g.PrintableBottom();
+}
+
+// Every row, the tape's length read afresh before each; a page holds
+// capacity + 1 rows where the paper is tall enough, fewer where it is not.
+// A new page begins only for a row still to print, so a last row that
+// fills its page leaves no empty page behind it, and every page takes at
+// least one row, so paper too short for any still comes to an end.
+void PrintRows(Graphics& g, const Listbox& tape) {
+    // The headings left the rows' font in place: "Monaco" 16, not bold.
+    const std::int32_t capacity = CInt32(kRowsSpan / g.TextHeight());
+    std::int32_t line = 0;
+    for (int i = 0; i <= tape.ListCount() - 1; ++i) {
+        const std::int32_t h = g.TextHeight();
+        if (line > 0 && (line > capacity || !RowFits(g, kFirstRowY + line * h))) {
+            g.NextPage();
+            line = 0;
+        }
+        const double y = kFirstRowY + line * h;
+        const std::string description = tape.Cell(i, 0);
+        g.DrawString(description, kLeftEdge, y);
+        const std::string value = Format(Val(tape.Cell(i, 1)), TheApp().decimalFormat);
+        g.DrawString(Right(std::string(16, ' ') + value, 16), kValueX, y);
+        g.DrawString(tape.Cell(i, 2), kOperatorX, y);
+        if (description == TheApp().totale) {
+            DrawRule(g, y + 2);
+        }
+        ++line;
+    }
+    // 4 points under the last row; on an empty tape just under the headings.
+    DrawRule(g, kFirstRowY + 4 + (line - 1) * g.TextHeight());
+}
+
+} // namespace
+
+void Window1::BevelButton22_Action(BevelButton&) {
+    const std::string date = Date().LongDate();
+    const std::unique_ptr<Graphics> g = OpenPrinterDialog();
+    if (g == nullptr) {
+        return;
+    }
+    PrintHeadings(*g, date);
+    PrintRows(*g, Tape());
+}

@@ -1,0 +1,145 @@
+#include "PrinterGraphics.h"
+
+#include "Fonts.h"
+#include "MsgBox.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPen>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+std::string CannotSave(const QString& path, const QString& reason) {
+    return "The printout could not be saved as \"" + path.toStdString() +
+           "\": " + reason.toStdString() + ".";
+}
+
+// Draws on a paged device whose paint area is the whole paper, scaled so
+// that one unit is one point. A PDF file is the device's output through a
+// QSaveFile, so it appears only once it is complete.
+class PainterGraphics final : public Graphics {
+public:
+    PainterGraphics(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPagedPaintDevice> device,
+                    double printableBottom)
+        : file_(std::move(file)), device_(std::move(device)), printableBottom_(printableBottom) {}
+
+    ~PainterGraphics() override {
+        if (!painter_.isActive()) {
+            return;
+        }
+        painter_.end();
+        if (file_ && !file_->commit()) {
+            MsgBox(CannotSave(file_->fileName(), file_->errorString()));
+        }
+    }
+
+    bool Begin() {
+        if (!painter_.begin(device_.get())) {
+            return false;
+        }
+        painter_.scale(device_->logicalDpiX() / 72.0, device_->logicalDpiY() / 72.0);
+        ForeColor(Color{});
+        ApplyFont();
+        return true;
+    }
+
+    void TextFont(const std::string& name) override {
+        family_ = name;
+        ApplyFont();
+    }
+    void TextSize(float points) override {
+        size_ = points;
+        ApplyFont();
+    }
+    void Bold(bool bold) override {
+        bold_ = bold;
+        ApplyFont();
+    }
+    void ForeColor(Color color) override {
+        painter_.setPen(
+            QPen(QColor(color.red, color.green, color.blue), 1.0, Qt::SolidLine, Qt::FlatCap));
+    }
+
+    std::int32_t TextHeight() const override {
+        return static_cast<std::int32_t>(std::lround(metrics_.height()));
+    }
+    std::int32_t TextAscent() const override {
+        return static_cast<std::int32_t>(std::lround(metrics_.ascent()));
+    }
+    double PrintableBottom() const override { return printableBottom_; }
+
+    void DrawString(const std::string& text, double x, double y) override {
+        painter_.drawText(QPointF(x, y), QString::fromStdString(text));
+    }
+    void DrawLine(double x1, double y1, double x2, double y2) override {
+        painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
+    void NextPage() override { device_->newPage(); }
+
+private:
+    // Sizes are points, and the painter's unit is the point: the font is
+    // sized in its units, unhinted, since hinting for the screen would move
+    // the glyphs on paper.
+    void ApplyFont() {
+        QFont font = MakeFont(family_, size_, bold_, false, false);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        painter_.setFont(font);
+        metrics_ = QFontMetricsF(font);
+    }
+
+    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QPagedPaintDevice> device_;
+    QPainter painter_;
+    double printableBottom_;
+    std::string family_ = "System";
+    float size_ = 12;
+    bool bold_ = false;
+    QFontMetricsF metrics_{QFont()};
+};
+
+} // namespace
+
+std::unique_ptr<Graphics> PdfGraphics(const QString& path, const QPageLayout& layout) {
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly)) {
+        MsgBox(CannotSave(path, file->errorString()));
+        return nullptr;
+    }
+    auto writer = std::make_unique<QPdfWriter>(file.get());
+    writer->setCreator(QStringLiteral("lumaDex"));
+    // A PDF page has no edge that does not print: the whole paper is drawn
+    // on, from its top left corner.
+    QPageLayout fullPage = layout;
+    fullPage.setMode(QPageLayout::FullPageMode);
+    writer->setPageLayout(fullPage);
+    const double bottom = layout.fullRect(QPageLayout::Point).bottom();
+    auto graphics = std::make_unique<PainterGraphics>(std::move(file), std::move(writer), bottom);
+    if (!graphics->Begin()) {
+        MsgBox(CannotSave(path, QStringLiteral("the PDF could not be started")));
+        return nullptr;
+    }
+    return graphics;
+}
+
+std::unique_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer) {
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        return PdfGraphics(printer->outputFileName(), printer->pageLayout());
+    }
+    // The printer's margins are the edges it cannot print on.
+    QPageLayout printable = printer->pageLayout();
+    printable.setMode(QPageLayout::StandardMode);
+    const double bottom = printable.paintRect(QPageLayout::Point).bottom();
+    const std::string name = printer->printerName().toStdString();
+    printer->setFullPage(true);
+    auto graphics = std::make_unique<PainterGraphics>(nullptr, std::move(printer), bottom);
+    if (!graphics->Begin()) {
+        MsgBox("The printer \"" + name + "\" could not be opened.");
+        return nullptr;
+    }
+    return graphics;
+}
