@@ -63,3 +63,23 @@ QFont MakeFont(const std::string& family, double size, bool bold, bool italic, b
     font.setUnderline(underline);
     return font;
 }
+
+QFont NarrowedToFit(const QFont& base, const std::function<bool(const QFont&)>& fits) {
+    static constexpr int kNarrowest = 70;
+    static constexpr int kStep = 5;
+    // The stretch is always set explicitly: a font without one takes its
+    // parent widget's, which may be narrowed.
+    QFont full = base;
+    full.setStretch(base.stretch() > 0 ? base.stretch() : 100);
+    if (fits(full)) {
+        return full;
+    }
+    QFont narrowed = full;
+    for (int stretch = 100 - kStep; stretch >= kNarrowest; stretch -= kStep) {
+        narrowed.setStretch(stretch);
+        if (fits(narrowed)) {
+            break;
+        }
+    }
+    return narrowed;
+}

@@ -2,6 +2,7 @@
 
 #include "ControlImpl.h"
 #include "Dispatch.h"
+#include "Fonts.h"
 #include "QtColor.h"
 
 #include <QEnterEvent>
@@ -32,21 +33,11 @@ public:
     std::function<void()> mouseExit;
     QFont baseFont;
 
-    // The layouts were drawn with narrower faces than the ones here, so a
-    // text that would not fit its box at the full width is set narrower,
-    // down to a limit, rather than cut off.
+    // A text that would be cut off at its face's full width is set
+    // narrower rather than cut.
     void FitText() {
-        static constexpr int kNarrowest = 70;
-        static constexpr int kStep = 5;
-        QFont fitted = baseFont;
-        int stretch = 100;
-        for (; stretch > kNarrowest; stretch -= kStep) {
-            fitted.setStretch(stretch);
-            if (Fits(fitted)) {
-                break;
-            }
-        }
-        fitted.setStretch(stretch == 100 ? baseFont.stretch() : stretch);
+        const QFont fitted =
+            NarrowedToFit(baseFont, [this](const QFont& candidate) { return Fits(candidate); });
         fitting = true;
         setFont(fitted);
         fitting = false;

@@ -178,19 +178,27 @@ void WindowImpl::ShowFirstTime() {
     top->setWindowFlags(flags);
     ApplyLimits();
     if (!placedByCode) {
-        // 1: centred over the active window; 2: centred on the main screen;
-        // otherwise the window system places it.
+        // 0 (a dialog) and 1: centred over the active window; 2: centred on
+        // the main screen; with no window to centre on, the window system
+        // places it. Either way the whole frame stays on the screen.
         QRect area;
-        if (placement == 1 && QGuiApplication::focusWindow() != nullptr) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        if ((placement == 0 || placement == 1) && QGuiApplication::focusWindow() != nullptr) {
             area = QGuiApplication::focusWindow()->geometry();
-        } else if (placement == 1 || placement == 2) {
-            if (QScreen* screen = QGuiApplication::primaryScreen()) {
-                area = screen->availableGeometry();
-            }
+            screen = QGuiApplication::focusWindow()->screen();
+        } else if ((placement == 1 || placement == 2) && screen != nullptr) {
+            area = screen->availableGeometry();
         }
         if (area.isValid()) {
             QRect frame(0, 0, width, height + MenuBarHeight());
             frame.moveCenter(area.center());
+            if (screen != nullptr) {
+                const QRect visible = screen->availableGeometry();
+                frame.moveLeft(std::max(visible.left(),
+                                        std::min(frame.left(), visible.right() - frame.width())));
+                frame.moveTop(std::max(visible.top(),
+                                       std::min(frame.top(), visible.bottom() - frame.height())));
+            }
             top->move(frame.topLeft());
         }
     }
