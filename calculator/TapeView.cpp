@@ -37,8 +37,10 @@ void Window1::BevelButton21_Action(BevelButton&) {
     tape.ScrollPosition(0);
 }
 
-// The tape takes the slider's size, and the read-out over the tape shows it
-// until the pointer leaves the slider.
+// The tape takes the slider's size, and the read-out shows it until the
+// pointer leaves the slider. The read-out stays where it was drawn whichever
+// side the keypad is on, so it is laid above the panels: with the keypad on
+// the right it would otherwise lie hidden beneath the keypad.
 void Window1::Slider1_ValueChanged(Slider&) {
     Listbox& tape = Tape();
     Slider& slider = *NotNil(Slider1(), "Slider1");
@@ -47,7 +49,9 @@ void Window1::Slider1_ValueChanged(Slider&) {
     tape.TextSize(slider.Value());
     backdrop.Visible(true);
     backdrop.Width(tape.Width());
+    backdrop.BringToFront();
     readout.Visible(true);
+    readout.BringToFront();
     readout.Text(Str(static_cast<std::int32_t>(slider.Value())) + " pt.");
 }
 

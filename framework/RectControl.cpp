@@ -92,6 +92,8 @@ void RectControl::Visible(bool value) {
     impl_->ApplyVisibility();
 }
 
+void RectControl::BringToFront() { impl_->widget->raise(); }
+
 bool RectControl::Enabled() const { return impl_->enabled; }
 void RectControl::Enabled(bool value) {
     impl_->enabled = value;

@@ -42,6 +42,8 @@ public:
 
     bool Visible() const;
     void Visible(bool value);
+    // Lays the control above every other control of its window.
+    void BringToFront();
     bool Enabled() const;
     void Enabled(bool value);
     int TabIndex() const;

@@ -161,6 +161,22 @@ TEST_F(TapeViewTest, EachSliderStepShowsItsSizeAsWideAsTheTapeUntilThePointerLea
     EXPECT_EQ(Tape().TextSize(), 64);
 }
 
+// The read-out keeps its place on either side of the keypad and is seen
+// above whichever panel lies beneath it.
+TEST_F(TapeViewTest, TheReadOutShowsAboveThePanelsOnEitherSide) {
+    for (const bool switched : {false, true}) {
+        if (switched) {
+            TheApp().LayoutSwitch_Action();
+        }
+        Calculator().Slider1()->Value(switched ? 40 : 50);
+        QWidget* readout = WidgetOf(*Calculator().tSIze());
+        QWidget* content = ContentOf(Calculator());
+        const QPoint centre = readout->geometry().center();
+        EXPECT_EQ(content->childAt(centre), readout) << (switched ? "keypad right" : "keypad left");
+        EXPECT_EQ(Calculator().tRect()->Left(), 491);
+    }
+}
+
 // ---- numbers too wide for their place ------------------------------------------
 
 // How high the ink of a text's first glyph stands against the whole text's:
