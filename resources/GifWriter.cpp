@@ -84,6 +84,11 @@ QByteArray Compress(const std::vector<std::uint8_t>& indices, int minCodeSize) {
     }
     if (prefix >= 0) {
         packer.Put(prefix, width);
+        // The reader adds an entry for this last code too, and widens its
+        // codes when that fills the width: the end code follows at its width.
+        if (next == (1 << width) && width < 12) {
+            ++width;
+        }
     }
     packer.Put(end, width);
     return packer.Blocks();
