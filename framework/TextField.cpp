@@ -32,8 +32,14 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFrame(false);
         Border(true);
-        connect(this, &QLineEdit::textEdited, this,
-                [this](const QString& text) { FitMaxLength(int(text.size())); });
+        connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+            // Qt clears the undo history whenever the maximum changes, so
+            // the user's edits lower it only once, when the text is back
+            // within the limit.
+            if (text.size() <= limitText) {
+                FitMaxLength(int(text.size()));
+            }
+        });
     }
 
     void Border(bool value) {
@@ -44,8 +50,9 @@ public:
     }
 
     // The user may type up to limitText characters, but a longer text set
-    // by code stays whole: the field's maximum is never below its text, and
-    // each edit by the user lowers it again towards the limit.
+    // by code stays whole: the field's maximum is never below that text, and
+    // comes back to the limit once the user's edits have brought the text
+    // within it.
     void FitMaxLength(int textLength) {
         const int wanted =
             limitText > 0 ? std::max(limitText, textLength) : std::numeric_limits<int>::max();

@@ -475,7 +475,8 @@ TEST_F(ControlsTest, TextFieldKeepsALongerTextFromCodeUntilTheUserShortensIt) {
         {"set by code", [](QWidget*) {}, 30},
         {"typed at the end", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 30},
         {"one deleted", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Backspace); }, 29},
-        {"typed after deleting", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 29},
+        {"typed after deleting, up to the text from code",
+         [](QWidget* w) { QTest::keyClicks(w, QStringLiteral("xx")); }, 30},
         {"all replaced by typing",
          [](QWidget* w) {
              QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
@@ -495,6 +496,9 @@ TEST_F(ControlsTest, TextFieldKeepsALongerTextFromCodeUntilTheUserShortensIt) {
     line->setCursorPosition(5);
     QTest::keyClick(line, Qt::Key_Backspace);
     EXPECT_EQ(line->cursorPosition(), 4) << "shortening keeps the cursor in place";
+    ASSERT_TRUE(line->isUndoAvailable()) << "shortening keeps the undo history";
+    QTest::keyClick(line, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), std::string(26, 'e'));
 }
 
 TEST_F(ControlsTest, ReadOnlyTextFieldRefusesTypingButTakesFocusByClick) {
