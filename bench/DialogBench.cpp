@@ -3,6 +3,7 @@
 // run builds the dialog anew: it is closed between runs.
 
 #include "Main.h"
+#include "PrivateSettings.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "Window.h"
@@ -93,13 +94,9 @@ double Median(std::vector<double> samples) {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // The program writes its settings file when it quits: never the user's.
-    char config[] = "/tmp/DialogBench.XXXXXX";
-    if (mkdtemp(config) == nullptr) {
-        std::perror("mkdtemp");
+    if (!UsePrivateSettingsFolder("DialogBench")) {
         return 1;
     }
-    setenv("XDG_CONFIG_HOME", config, 1);
     RuntimeInit(argc, argv);
     RunFrameworkInitialization(&Startup);
     RuntimeOpen();

@@ -4,6 +4,7 @@
 // framework's key routing, the window's KeyDown, then the repaint.
 
 #include "Main.h"
+#include "PrivateSettings.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "Window1.h"
@@ -58,6 +59,9 @@ double PeakMegabytes() {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!UsePrivateSettingsFolder("TapeBench")) {
+        return 1;
+    }
     RuntimeInit(argc, argv);
     RunFrameworkInitialization(&Startup);
     RuntimeOpen();

@@ -5,6 +5,7 @@
 #include "Main.h"
 #include "PrinterDialogSeam.h"
 #include "PrinterGraphics.h"
+#include "PrivateSettings.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "Window1.h"
@@ -40,6 +41,9 @@ double PeakMegabytes() {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!UsePrivateSettingsFolder("TapePrintBench")) {
+        return 1;
+    }
     RuntimeInit(argc, argv);
     RunFrameworkInitialization(&Startup);
     RuntimeOpen();
