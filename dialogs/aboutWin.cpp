@@ -8,9 +8,7 @@
 
 namespace {
 
-template <class C> C* Find(const aboutWin& window, const char* name) {
-    return dynamic_cast<C*>(window.ControlByName(name));
-}
+template <class C> constexpr auto Find = &FindControl<C>;
 
 // Every control handler of the window, in the controls' creation order.
 // clang-format off
