@@ -2,8 +2,7 @@
 // the dialog painted on screen, and to the end of the command itself. Each
 // run builds the dialog anew: it is closed between runs.
 
-#include "Main.h"
-#include "PrivateSettings.h"
+#include "BenchSupport.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "Window.h"
@@ -15,7 +14,6 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -85,21 +83,12 @@ CommandTime TimeCommand(QAction& item, const DialogCommand& command) {
             std::chrono::duration<double, std::milli>(painted - start).count()};
 }
 
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!UsePrivateSettingsFolder("DialogBench")) {
+    if (!StartBenchProgram("DialogBench", argc, argv)) {
         return 1;
     }
-    RuntimeInit(argc, argv);
-    RunFrameworkInitialization(&Startup);
-    RuntimeOpen();
     QCoreApplication::processEvents();
     QMenuBar* menus = MenuBarWidgetOf(*Window1::Get());
 

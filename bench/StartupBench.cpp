@@ -3,7 +3,7 @@
 // and the difference between the two. Runs alternate between the two kinds
 // so that both see the same warm caches.
 
-#include "Main.h"
+#include "BenchSupport.h"
 #include "Runtime.h"
 
 #include <QApplication>
@@ -54,11 +54,6 @@ double TimedRun(FirstPaint& paint) {
     RuntimeExit();
     QCoreApplication::processEvents();
     return milliseconds;
-}
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
 }
 
 } // namespace

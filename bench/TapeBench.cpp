@@ -3,30 +3,19 @@
 // the same route as typed keys: a key event to the focused display, the
 // framework's key routing, the window's KeyDown, then the repaint.
 
-#include "Main.h"
-#include "PrivateSettings.h"
+#include "BenchSupport.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "Window1.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QWidget>
 
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 namespace {
-
-void Type(QWidget* target, Qt::Key key, const char* text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
-    QApplication::sendEvent(target, &press);
-}
 
 struct KeyTime {
     double handled; // milliseconds from the press to the end of its handler
@@ -44,27 +33,12 @@ KeyTime TimeKey(QWidget* target, Qt::Key key, const char* text) {
             std::chrono::duration<double, std::milli>(painted - start).count()};
 }
 
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!UsePrivateSettingsFolder("TapeBench")) {
+    if (!StartBenchProgram("TapeBench", argc, argv)) {
         return 1;
     }
-    RuntimeInit(argc, argv);
-    RunFrameworkInitialization(&Startup);
-    RuntimeOpen();
     Window1* window = Window1::Get();
     QWidget* display = WidgetOf(*window->LCD());
     display->setFocus();

@@ -2,51 +2,27 @@
 // rows to a PDF file on Letter paper, the dialog left out, from the click to
 // the complete file, and the process's peak memory before and after.
 
-#include "Main.h"
+#include "BenchSupport.h"
 #include "PrinterDialogSeam.h"
 #include "PrinterGraphics.h"
-#include "PrivateSettings.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "Window1.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-
-namespace {
-
-void Type(QWidget* target, Qt::Key key, const char* text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
-    QApplication::sendEvent(target, &press);
-}
-
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!UsePrivateSettingsFolder("TapePrintBench")) {
+    if (!StartBenchProgram("TapePrintBench", argc, argv)) {
         return 1;
     }
-    RuntimeInit(argc, argv);
-    RunFrameworkInitialization(&Startup);
-    RuntimeOpen();
     Window1* window = Window1::Get();
     QWidget* display = WidgetOf(*window->LCD());
     display->setFocus();
