@@ -13,6 +13,8 @@
 // A stream can stand as an entry of another one, so a shared run of entries
 // is written once. Strings are counted in UTF-8 bytes.
 
+#include "ControlBuilding.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -139,6 +141,41 @@ struct Control : Stream<S<"Name", Name>,
     static constexpr std::string_view className = ClassName.view();
     static constexpr std::string_view name = Name.view();
 };
+
+// The four font keys of a control's stream, in their order.
+template <Text Face, bool Bold = false, bool Italic = false>
+using FontKeys = Stream<S<"TextFont", Face>,
+                        B<"Bold", Bold>,
+                        B<"Italic", Italic>,
+                        B<"Underline", false>>;
+
+// A label's stream: every key of the class in its order, with the values
+// that tell one label from another as parameters. Font is a FontKeys run.
+template <Text Name, Box At, Locks Lock, int Tab, Text Parent, Text Shows, int Align,
+          std::uint32_t Ink, bool Lines, bool Shown, class Font>
+using LabelControl = Control<"Label", Name, At, Lock,
+                             I<"TabPanelIndex", 0>,
+                             I<"TabIndex", Tab>,
+                             S<"Text", Shows>,
+                             I<"TextAlign", Align>,
+                             C<"TextColor", Ink>,
+                             B<"Multiline", Lines>,
+                             B<"Enabled", true>,
+                             B<"Visible", Shown>,
+                             B<"Selectable", false>,
+                             B<"Transparent", false>,
+                             S<"HelpTag", "">,
+                             B<"AutoDeactivate", true>,
+                             Font,
+                             S<"DataSource", "">,
+                             S<"DataField", "">,
+                             S<"InitialParent", Parent>>;
 // clang-format on
+
+// A window's layout row for a control stream; the text size, when given, is
+// set before the stream.
+template <class Of> constexpr ControlLayout Row(std::optional<float> textSize = std::nullopt) {
+    return {Of::name, Of::className, Of::view(), textSize};
+}
 
 } // namespace streamdata

@@ -76,10 +76,7 @@ using Tape = Control<"Listbox", "ListBox1", Box{490, 23, 483, 585}, "1111",
     I<"DefaultRowHeight", -1>,
     I<"_ScrollWidth", -1>,
     I<"_ScrollOffset", 0>,
-    S<"TextFont", "Monaco">,
-    B<"Bold", false>,
-    B<"Italic", false>,
-    B<"Underline", false>,
+    FontKeys<"Monaco">,
     B<"Hierarchical", false>,
     B<"EnableDrag", false>,
     B<"EnableDragReorder", false>,
@@ -138,10 +135,7 @@ using Button = Control<"BevelButton", Name, At, Lock,
     I<"MenuValue", 0>,
     I<"ButtonType", 0>,
     B<"AcceptFocus", false>,
-    S<"TextFont", Font>,
-    B<"Bold", Look.bold>,
-    B<"Italic", false>,
-    B<"Underline", false>>;
+    FontKeys<Font, Look.bold>>;
 
 template <Text Name, Box At, int Tab, Text Caption, ButtonLook Look = kKey>
 using KeypadKey = Button<Name, At, "1100", Tab, "Rectangle1", Caption, Look, "System">;
@@ -173,26 +167,7 @@ using TextSizeSlider = Control<"Slider", "Slider1", Box{511, 635, 202, 16}, "101
 // A centred one-line label.
 template <Text Name, Box At, Locks Lock, int Tab, Text Parent, Text Shows, std::uint32_t Ink,
           bool Shown, Text Font>
-using Sign = Control<"Label", Name, At, Lock,
-    I<"TabPanelIndex", 0>,
-    I<"TabIndex", Tab>,
-    S<"Text", Shows>,
-    I<"TextAlign", 1>,
-    C<"TextColor", Ink>,
-    B<"Multiline", false>,
-    B<"Enabled", true>,
-    B<"Visible", Shown>,
-    B<"Selectable", false>,
-    B<"Transparent", false>,
-    S<"HelpTag", "">,
-    B<"AutoDeactivate", true>,
-    S<"TextFont", Font>,
-    B<"Bold", false>,
-    B<"Italic", false>,
-    B<"Underline", false>,
-    S<"DataSource", "">,
-    S<"DataField", "">,
-    S<"InitialParent", Parent>>;
+using Sign = LabelControl<Name, At, Lock, Tab, Parent, Shows, 1, Ink, false, Shown, FontKeys<Font>>;
 
 // The box behind the text-size read-out.
 using ReadoutBox = Control<"RoundRectangle", "tRect", Box{491, 99, 482, 100}, "1100",
@@ -224,10 +199,7 @@ using Display = Control<"TextField", "LCD", Box{30, 28, 410, 70}, "1100",
     B<"Visible", true>,
     S<"HelpTag", "">,
     B<"AutoDeactivate", true>,
-    S<"TextFont", "Monaco">,
-    B<"Bold", false>,
-    B<"Italic", false>,
-    B<"Underline", false>,
+    FontKeys<"Monaco">,
     S<"CueText", "">,
     S<"Text", "0">,
     S<"Mask", "">,
@@ -241,10 +213,6 @@ using Display = Control<"TextField", "LCD", Box{30, 28, 410, 70}, "1100",
     S<"InitialParent", "Rectangle1">>;
 
 // clang-format on
-
-template <class Of> constexpr ControlLayout Row(std::optional<float> textSize = std::nullopt) {
-    return {Of::name, Of::className, Of::view(), textSize};
-}
 
 // Creation order; the number is the text size set before the stream.
 // clang-format off

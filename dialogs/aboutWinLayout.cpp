@@ -40,26 +40,8 @@ static_assert(WindowStream::bytes.size() == 274);
 // A label set directly in the window, fixed to its top left corner.
 template <Text Name, Box At, int Tab, Text Shows, int Align, std::uint32_t Ink, bool Lines,
           Text Font>
-using TextLabel = Control<"Label", Name, At, "1100",
-    I<"TabPanelIndex", 0>,
-    I<"TabIndex", Tab>,
-    S<"Text", Shows>,
-    I<"TextAlign", Align>,
-    C<"TextColor", Ink>,
-    B<"Multiline", Lines>,
-    B<"Enabled", true>,
-    B<"Visible", true>,
-    B<"Selectable", false>,
-    B<"Transparent", false>,
-    S<"HelpTag", "">,
-    B<"AutoDeactivate", true>,
-    S<"TextFont", Font>,
-    B<"Bold", false>,
-    B<"Italic", false>,
-    B<"Underline", false>,
-    S<"DataSource", "">,
-    S<"DataField", "">,
-    S<"InitialParent", "">>;
+using TextLabel = LabelControl<Name, At, "1100", Tab, "", Shows, Align, Ink, Lines, true,
+                               FontKeys<Font>>;
 
 // The donation button: no caption, its picture is all it shows.
 using DonationButton = Control<"BevelButton", "BevelButton1", Box{315, 217, 395, 42}, "1100",
@@ -87,10 +69,7 @@ using DonationButton = Control<"BevelButton", "BevelButton1", Box{315, 217, 395,
     I<"MenuValue", 0>,
     I<"ButtonType", 0>,
     B<"AcceptFocus", false>,
-    S<"TextFont", "System">,
-    B<"Bold", false>,
-    B<"Italic", false>,
-    B<"Underline", false>>;
+    FontKeys<"System">>;
 
 // The program picture; nothing is drawn on it.
 using PictureFrame = Control<"Canvas", "Canvas1", Box{35, 18, 256, 256}, "1100",
@@ -109,10 +88,6 @@ using PictureFrame = Control<"Canvas", "Canvas1", Box{35, 18, 256, 256}, "1100",
     S<"InitialParent", "">>;
 
 // clang-format on
-
-template <class Of> constexpr ControlLayout Row(std::optional<float> textSize = std::nullopt) {
-    return {Of::name, Of::className, Of::view(), textSize};
-}
 
 // Creation order; the number is the text size set before the stream.
 // clang-format off

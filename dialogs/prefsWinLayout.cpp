@@ -33,12 +33,7 @@ using WindowStream = Stream<
     I<"MacProcID", 0>>;
 
 // The dialog's one font, italic only on the group boxes' captions.
-template <bool Italic>
-using SystemFont = Stream<
-    S<"TextFont", "System">,
-    B<"Bold", false>,
-    B<"Italic", Italic>,
-    B<"Underline", false>>;
+template <bool Italic> using SystemFont = FontKeys<"System", false, Italic>;
 
 // Every control is locked to the left and top edges only, so resizing the
 // dialog moves none of them.
@@ -76,23 +71,8 @@ using DecimalsPopup = Control<"PopupMenu", "PopupMenu1", Box{301, 106, 155, 56},
 
 // A black, right-aligned label that ends just left of the control it names.
 template <Text Name, Box At, int Tab, Text Parent, Text Shows>
-using FieldLabel = Control<"Label", Name, At, kTopLeft,
-    I<"TabPanelIndex", 0>,
-    I<"TabIndex", Tab>,
-    S<"Text", Shows>,
-    I<"TextAlign", 2>,
-    C<"TextColor", 0x000000>,
-    B<"Multiline", false>,
-    B<"Enabled", true>,
-    B<"Visible", true>,
-    B<"Selectable", false>,
-    B<"Transparent", false>,
-    S<"HelpTag", "">,
-    B<"AutoDeactivate", true>,
-    SystemFont<false>,
-    S<"DataSource", "">,
-    S<"DataField", "">,
-    S<"InitialParent", Parent>>;
+using FieldLabel =
+    LabelControl<Name, At, kTopLeft, Tab, Parent, Shows, 2, 0x000000, false, true, SystemFont<false>>;
 
 // An editable text of at most 24 characters, black on white.
 template <Text Name, Box At, int Tab, Text Shows>
@@ -141,10 +121,6 @@ using DialogButton = Control<"PushButton", Name, At, kTopLeft,
     S<"InitialParent", "">>;
 
 // clang-format on
-
-template <class Of> constexpr ControlLayout Row(float textSize) {
-    return {Of::name, Of::className, Of::view(), textSize};
-}
 
 // Creation order; the number is the text size set before the stream. The
 // texts of the fields and the popup's choice are design values only: the
