@@ -63,15 +63,7 @@ void ClickCell(int row, int column) {
                       view.visualRect(view.model()->index(row, column)).center());
 }
 
-class TapeViewTest : public ::testing::Test {
-protected:
-    void SetUp() override { StartProgram(); }
-    void TearDown() override {
-        EXPECT_TRUE(ReportedExceptions().empty()) << ReportedExceptions().front();
-        EndProgram();
-        ReportedExceptions().clear();
-    }
-};
+class TapeViewTest : public ProgramTest {};
 
 // ---- descriptions -------------------------------------------------------------
 

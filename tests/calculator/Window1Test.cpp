@@ -248,15 +248,7 @@ App& TheApp() {
 int KeypadLeft() { return Calculator().Rectangle1()->Left(); }
 int TapeLeft() { return Calculator().Rectangle2()->Left(); }
 
-class Window1Test : public ::testing::Test {
-protected:
-    void SetUp() override { StartProgram(); }
-    void TearDown() override {
-        EXPECT_TRUE(ReportedExceptions().empty()) << ReportedExceptions().front();
-        EndProgram();
-        ReportedExceptions().clear();
-    }
-};
+class Window1Test : public ProgramTest {};
 
 // Built on its own, before the start-up applies the stored settings, the
 // window shows its layout's values: its handlers were attached after the

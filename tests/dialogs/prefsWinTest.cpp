@@ -15,14 +15,8 @@
 
 namespace {
 
-class prefsWinTest : public ::testing::Test {
+class prefsWinTest : public ProgramTest {
 protected:
-    void SetUp() override { StartProgram(); }
-    void TearDown() override {
-        EndProgram();
-        EXPECT_TRUE(ReportedExceptions().empty());
-        ReportedExceptions().clear();
-    }
     static App& Record() { return *App::Get(); }
     static Window1& Calculator() { return *Window1::Get(); }
     // Chooses File > Preferences in the calculator window, as the user does.

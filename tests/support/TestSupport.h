@@ -5,6 +5,8 @@
 #include <QString>
 #include <Qt>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -35,3 +37,15 @@ void EndProgram();
 
 // The settings file in the test program's private preferences folder.
 QString SettingsFilePath();
+
+// A test on the whole program: started before it, ended after it, and no
+// exception may have been reported on the way.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { StartProgram(); }
+    void TearDown() override {
+        EndProgram();
+        EXPECT_TRUE(ReportedExceptions().empty()) << ReportedExceptions().front();
+        ReportedExceptions().clear();
+    }
+};
