@@ -1,5 +1,7 @@
 #include "ListboxModel.h"
 
+#include "Alignment.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -94,16 +96,6 @@ void ListboxModel::SetItalic(int row, int column, bool italic) {
     CellChanged(row, column, Qt::FontRole);
 }
 
-Qt::Alignment ListboxModel::AlignmentFlags(int alignment) {
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (alignment == 2) {
-        horizontal = Qt::AlignHCenter;
-    } else if (alignment == 3) {
-        horizontal = Qt::AlignRight;
-    }
-    return horizontal | Qt::AlignVCenter;
-}
-
 int ListboxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : RowCount();
 }
@@ -114,7 +106,7 @@ int ListboxModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ListboxModel::data(const QModelIndex& index, int role) const {
     const CellData* cell = Find(index.row(), index.column());
-    if (!index.isValid() || cell == nullptr) {
+    if (cell == nullptr) {
         return {};
     }
     switch (role) {

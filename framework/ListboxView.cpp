@@ -1,5 +1,6 @@
 #include "ListboxView.h"
 
+#include "Alignment.h"
 #include "Dispatch.h"
 
 #include <QApplication>
@@ -120,8 +121,7 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setFont(cell->italic ? model.ItalicFont() : option.font);
     const QRect textArea = area.adjusted(kCellPadding, 0, -kCellPadding, 0);
     painter->drawText(textArea,
-                      static_cast<int>(ListboxModel::AlignmentFlags(cell->alignment)) |
-                          Qt::TextSingleLine,
+                      static_cast<int>(AlignmentFlags(cell->alignment)) | Qt::TextSingleLine,
                       ShownText(*cell, painter->fontMetrics(), textArea.width()));
 }
 

@@ -1,5 +1,6 @@
 #include "TextField.h"
 
+#include "Alignment.h"
 #include "ControlImpl.h"
 #include "QtColor.h"
 
@@ -133,13 +134,7 @@ int TextField::Alignment() const { return View(*this).alignment; }
 void TextField::Alignment(int value) {
     TextFieldWidget& view = View(*this);
     view.alignment = value;
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (value == 2) {
-        horizontal = Qt::AlignHCenter;
-    } else if (value == 3) {
-        horizontal = Qt::AlignRight;
-    }
-    view.setAlignment(horizontal | Qt::AlignVCenter);
+    view.setAlignment(AlignmentFlags(value));
 }
 
 Color TextField::TextColor() const { return View(*this).textColor; }

@@ -45,9 +45,6 @@ public:
     void SetItalicFont(const QFont& font) { italicFont_ = font; }
     const QFont& ItalicFont() const { return italicFont_; }
 
-    // A cell's alignment as Qt's flags, vertically centred.
-    static Qt::Alignment AlignmentFlags(int alignment);
-
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
