@@ -54,10 +54,10 @@ bool RowFits(const Graphics& g, double y) {
 // least one row, so paper too short for any still comes to an end.
 void PrintRows(Graphics& g, const Listbox& tape) {
     // The headings left the rows' font in place: "Monaco" 16, not bold.
-    const std::int32_t capacity = CInt32(kRowsSpan / g.TextHeight());
+    const std::int32_t h = g.TextHeight();
+    const std::int32_t capacity = CInt32(kRowsSpan / h);
     std::int32_t line = 0;
-    for (int i = 0; i <= tape.ListCount() - 1; ++i) {
-        const std::int32_t h = g.TextHeight();
+    for (int i = 0; i < tape.ListCount(); ++i) {
         if (line > 0 && (line > capacity || !RowFits(g, kFirstRowY + line * h))) {
             g.NextPage();
             line = 0;
@@ -74,7 +74,7 @@ void PrintRows(Graphics& g, const Listbox& tape) {
         ++line;
     }
     // 4 points under the last row; on an empty tape just under the headings.
-    DrawRule(g, kFirstRowY + 4 + (line - 1) * g.TextHeight());
+    DrawRule(g, kFirstRowY + 4 + (line - 1) * h);
 }
 
 } // namespace
