@@ -43,7 +43,8 @@ std::string TextInputStream::ReadLine() {
     }
     std::string line;
     bool cut = false;
-    std::vector<char> piece(kLongestLine + 2);
+    std::vector<char>& piece = impl_->piece;
+    piece.resize(kLongestLine + 2);
     for (;;) {
         const qint64 got = file.readLine(piece.data(), static_cast<qint64>(piece.size()));
         if (got <= 0) {

@@ -6,10 +6,13 @@
 #include <QSaveFile>
 
 #include <string>
+#include <vector>
 
 struct TextInputStreamImpl {
     explicit TextInputStreamImpl(const QString& path) : file(path) {}
     QFile file;
+    // What ReadLine reads a piece of a line into, kept for the next line.
+    std::vector<char> piece;
 };
 
 struct TextOutputStreamImpl {
