@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr int kKeypadLeft = 10;
-
 std::int32_t FirstRunLeft() { return CInt32(Screen(0).Width / 2.0 - 445.0); }
 constexpr std::int32_t kFirstRunTop = 50;
 
@@ -91,11 +89,11 @@ void KeepOnScreen(Window& window) {
 // The keypad's side as the window shows it. The window is still there while
 // the application closes; should it not be, the side recorded stands.
 std::string KeypadSide(const App& app) {
-    const auto* window = dynamic_cast<const Window1*>(GetImplicitWindow("Window1.Window1"));
+    const Window1* window = OpenInstance<Window1>();
     if (window == nullptr) {
         return app.layout == "left" ? "left" : "right";
     }
-    return NotNil(window->Rectangle1(), "Rectangle1")->Left() == kKeypadLeft ? "left" : "right";
+    return window->KeypadSide();
 }
 
 void ReportUnsaved(const std::string& path, const std::string& reason) {

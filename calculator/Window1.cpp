@@ -49,14 +49,9 @@ constexpr std::size_t kFirstGroupSize = 29;
 
 } // namespace
 
-Window1::Window1() : Window("Window1.Window1") {}
+Window1::Window1() : Window(kRegisteredName) {}
 
-Window1* Window1::Get() {
-    if (auto* open = dynamic_cast<Window1*>(GetImplicitWindow("Window1.Window1"))) {
-        return open;
-    }
-    return NewWindow<Window1>();
-}
+Window1* Window1::Get() { return ImplicitInstance<Window1>(); }
 
 void Window1::Layout() {
     MenuBar(NotNil(MenuBar1::Get()));

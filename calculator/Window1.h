@@ -12,10 +12,19 @@
 // text, the tape's rows and the panels' places are the state.
 class Window1 : public Window {
 public:
+    // The name the window is registered under while it is open.
+    static constexpr const char kRegisteredName[] = "Window1.Window1";
+
     Window1();
 
     // The open calculator window, created when none is open.
     static Window1* Get();
+
+    // The keypad's side, "left" or "right", as the window shows it.
+    std::string KeypadSide() const;
+    // Puts the keypad panel on the other side of the tape panel; each panel
+    // takes everything it encloses along.
+    void SwitchKeypadSide();
 
     // Construction hooks.
     void Layout() override;

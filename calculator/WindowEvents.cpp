@@ -1,4 +1,5 @@
-// The calculator window's own events: the keypad's side, closing.
+// The calculator window's own events and the keypad's side: the keypad panel
+// stands at the left margin on the left, or keeps to the right edge.
 
 #include "App.h"
 #include "NilObjectException.h"
@@ -18,6 +19,22 @@ int KeypadRightLeft(Window1& window) {
 }
 
 } // namespace
+
+std::string Window1::KeypadSide() const {
+    return NotNil(Rectangle1(), "Rectangle1")->Left() == kKeypadLeft ? "left" : "right";
+}
+
+void Window1::SwitchKeypadSide() {
+    Rectangle& keypad = *NotNil(Rectangle1(), "Rectangle1");
+    Rectangle& tape = *NotNil(Rectangle2(), "Rectangle2");
+    if (KeypadSide() == "left") {
+        keypad.Left(KeypadRightLeft(*this));
+        tape.Left(kMargin);
+    } else {
+        keypad.Left(kKeypadLeft);
+        tape.Left(kTapeLeft);
+    }
+}
 
 void Window1::Event_Open() {
     if (TheApp().layout != "left") {
@@ -48,19 +65,3 @@ bool Window1::Event_CancelClose(bool) {
 }
 
 void Window1::Event_Close() { Quit(0); }
-
-bool App::LayoutSwitch_Action() {
-    Window1& window = *NotNil(Window1::Get());
-    Rectangle& keypad = *NotNil(window.Rectangle1(), "Rectangle1");
-    Rectangle& tape = *NotNil(window.Rectangle2(), "Rectangle2");
-    if (keypad.Left() == kKeypadLeft) {
-        keypad.Left(KeypadRightLeft(window));
-        tape.Left(kMargin);
-        layout = "right";
-    } else {
-        keypad.Left(kKeypadLeft);
-        tape.Left(kTapeLeft);
-        layout = "left";
-    }
-    return true;
-}

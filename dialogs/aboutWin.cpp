@@ -36,14 +36,9 @@ std::shared_ptr<Picture> PictureOf(std::string_view control) {
 
 std::string DonationAddress() { return std::string(kHomePage.view()) + std::string(kDonationPage); }
 
-aboutWin::aboutWin() : Window("aboutWin.aboutWin") {}
+aboutWin::aboutWin() : Window(kRegisteredName) {}
 
-aboutWin* aboutWin::Get() {
-    if (auto* open = dynamic_cast<aboutWin*>(GetImplicitWindow("aboutWin.aboutWin"))) {
-        return open;
-    }
-    return NewWindow<aboutWin>();
-}
+aboutWin* aboutWin::Get() { return ImplicitInstance<aboutWin>(); }
 
 void aboutWin::Layout() { ApplyWindowStream(*this, aboutWinWindowStream()); }
 

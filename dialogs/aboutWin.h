@@ -13,6 +13,9 @@
 // surface closes it.
 class aboutWin : public Window {
 public:
+    // The name the window is registered under while it is open.
+    static constexpr const char kRegisteredName[] = "aboutWin.aboutWin";
+
     aboutWin();
 
     // The open About window, created (and shown) when none is open.

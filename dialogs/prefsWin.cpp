@@ -17,14 +17,9 @@ constexpr HandlerRow<prefsWin> kHandlers[] = {
 
 } // namespace
 
-prefsWin::prefsWin() : Window("prefsWin.prefsWin") {}
+prefsWin::prefsWin() : Window(kRegisteredName) {}
 
-prefsWin* prefsWin::Get() {
-    if (auto* open = dynamic_cast<prefsWin*>(GetImplicitWindow("prefsWin.prefsWin"))) {
-        return open;
-    }
-    return NewWindow<prefsWin>();
-}
+prefsWin* prefsWin::Get() { return ImplicitInstance<prefsWin>(); }
 
 void prefsWin::Layout() { ApplyWindowStream(*this, prefsWinWindowStream()); }
 

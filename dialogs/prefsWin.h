@@ -12,6 +12,9 @@
 // Cancel and the close box store nothing.
 class prefsWin : public Window {
 public:
+    // The name the window is registered under while it is open.
+    static constexpr const char kRegisteredName[] = "prefsWin.prefsWin";
+
     prefsWin();
 
     // The open dialog, created and filled from the settings record when none

@@ -98,3 +98,18 @@ template <class W> W* NewWindow() {
     }
     return created;
 }
+
+// The open window of the class W, found by its registered name
+// W::kRegisteredName, or null when none is open.
+template <class W> W* OpenInstance() {
+    return dynamic_cast<W*>(GetImplicitWindow(std::string(W::kRegisteredName)));
+}
+
+// The single-instance accessor: the open window of the class, or a new one
+// when none is open.
+template <class W> W* ImplicitInstance() {
+    if (W* open = OpenInstance<W>()) {
+        return open;
+    }
+    return NewWindow<W>();
+}
