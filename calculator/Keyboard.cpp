@@ -1,5 +1,6 @@
 // Keyboard entry in the calculator window.
 
+#include "KeyCodes.h"
 #include "NilObjectException.h"
 #include "TextHelpers.h"
 #include "Window1.h"
@@ -28,11 +29,11 @@ bool Window1::Event_KeyDown(const std::string& key) {
         PointKey(Display());
     } else if (code == '*' || code == '+' || code == '-' || code == '/') {
         OperatorStep(Chr(code));
-    } else if (code == '=' || code == 3) {
+    } else if (code == '=' || code == KeyCode::Enter) {
         calculate();
-    } else if (code == 27) {
+    } else if (code == KeyCode::Escape) {
         BevelButton21_Action(*NotNil(BevelButton21(), "BevelButton21"));
-    } else if (code == 127) {
+    } else if (code == KeyCode::Delete) {
         ClearEntry();
     }
     return false;

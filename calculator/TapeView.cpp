@@ -1,5 +1,6 @@
 // The tape as the user works on it: descriptions, clearing, text size.
 
+#include "KeyCodes.h"
 #include "NilObjectException.h"
 #include "NumberText.h"
 #include "TextHelpers.h"
@@ -21,7 +22,7 @@ bool Window1::ListBox1_CellClick(Listbox& list, int row, int column, int, int) {
 // Return opens the description of the row after the selected one (the
 // first row when none is selected); with no such row it does nothing.
 bool Window1::ListBox1_KeyDown(Listbox&, const std::string& key) {
-    if (key == Chr(13)) {
+    if (key == Chr(KeyCode::Return)) {
         Listbox& tape = Tape();
         const int row = tape.ListIndex() + 1;
         if (row < tape.ListCount()) {

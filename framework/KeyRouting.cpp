@@ -13,25 +13,25 @@
 std::string KeyText(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Enter:
-        return Chr(3);
+        return Chr(KeyCode::Enter);
     case Qt::Key_Return:
-        return Chr(13);
+        return Chr(KeyCode::Return);
     case Qt::Key_Escape:
-        return Chr(27);
+        return Chr(KeyCode::Escape);
     case Qt::Key_Delete:
-        return Chr(127);
+        return Chr(KeyCode::Delete);
     case Qt::Key_Backspace:
-        return Chr(8);
+        return Chr(KeyCode::Backspace);
     case Qt::Key_Tab:
-        return Chr(9);
+        return Chr(KeyCode::Tab);
     case Qt::Key_Left:
-        return Chr(28);
+        return Chr(KeyCode::Left);
     case Qt::Key_Right:
-        return Chr(29);
+        return Chr(KeyCode::Right);
     case Qt::Key_Up:
-        return Chr(30);
+        return Chr(KeyCode::Up);
     case Qt::Key_Down:
-        return Chr(31);
+        return Chr(KeyCode::Down);
     default:
         break;
     }
@@ -62,8 +62,8 @@ bool IsEditableTextField(const WindowImpl& window, const QWidget* widget) {
 // Return and Enter press the window's default push button, Escape its
 // cancel button.
 bool PressDialogButton(WindowImpl& window, const std::string& key) {
-    const bool isDefault = key == Chr(13) || key == Chr(3);
-    const bool isCancel = key == Chr(27);
+    const bool isDefault = key == Chr(KeyCode::Return) || key == Chr(KeyCode::Enter);
+    const bool isCancel = key == Chr(KeyCode::Escape);
     if (!isDefault && !isCancel) {
         return false;
     }

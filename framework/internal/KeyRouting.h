@@ -3,16 +3,16 @@
 // Framework-internal: turns Qt key presses into the key texts that the
 // program's KeyDown handlers read, and routes them.
 
+#include "KeyCodes.h"
+
 #include <QObject>
 
 #include <string>
 
 class QKeyEvent;
 
-// The key's text: a printable key as its character; keypad Enter Chr(3),
-// Return Chr(13), Escape Chr(27), forward Delete Chr(127), Backspace Chr(8),
-// Tab Chr(9), the arrows Chr(28) to Chr(31). Empty for keys that type
-// nothing (modifiers alone, function keys, combinations with the command
+// The key's text: a printable key as its character, the other keys of
+// KeyCodes.h as Chr of their code. Empty for keys that type nothing (modifiers alone, function keys, combinations with the command
 // modifier).
 std::string KeyText(const QKeyEvent& event);
 
