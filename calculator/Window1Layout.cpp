@@ -2,10 +2,7 @@
 
 #include "StreamBytes.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -260,12 +257,3 @@ constexpr ControlLayout kControls[] = {
 std::string_view Window1WindowStream() { return WindowStream::view(); }
 
 std::span<const ControlLayout> Window1Controls() { return kControls; }
-
-const ControlLayout& Window1Control(std::string_view name) {
-    const auto found = std::find_if(std::begin(kControls), std::end(kControls),
-                                    [&](const ControlLayout& row) { return row.name == name; });
-    if (found == std::end(kControls)) {
-        throw std::out_of_range("the calculator window has no control " + std::string(name));
-    }
-    return *found;
-}

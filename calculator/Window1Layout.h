@@ -11,7 +11,3 @@
 std::string_view Window1WindowStream();
 
 std::span<const ControlLayout> Window1Controls();
-
-// The control of that name; a name the layout does not hold raises
-// std::out_of_range.
-const ControlLayout& Window1Control(std::string_view name);

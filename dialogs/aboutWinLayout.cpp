@@ -94,8 +94,8 @@ using PictureFrame = Control<"Canvas", "Canvas1", Box{35, 18, 256, 256}, "1100",
 constexpr ControlLayout kControls[] = {
     Row<TextLabel<"StaticText1", Box{321, 18, 165, 56}, 0, "lumaDex", 0, 0x000000, false,
              "Arial Black">>(42),
-    Row<TextLabel<"StaticText2", Box{321, 76, 158, 27}, 1, "version 2.5", 0, 0x3F3F3F, false,
-             "Geneva">>(24),
+    Row<TextLabel<"StaticText2", Box{321, 76, 158, 27}, 1, "version " LUMADEX_VERSION, 0, 0x3F3F3F,
+             false, "Geneva">>(24),
     Row<TextLabel<"StaticText3", Box{28, 290, 698, 89}, 2,
              "This app is a (yet another) simple calculator but with a very big display and "
              "buttons!", 0, 0x3F3F3F, true, "Geneva">>(32),

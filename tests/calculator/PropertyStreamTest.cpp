@@ -1,6 +1,7 @@
 #include "PropertyStream.h"
 #include "StreamBytes.h"
 #include "StreamChecks.h"
+#include "Window1Control.h"
 #include "Window1Layout.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "QtAccess.h"
 #include "TestSupport.h"
 #include "Window1.h"
+#include "Window1Control.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -1,0 +1,23 @@
+#pragma once
+
+// Finds one of the calculator window's controls in its layout by name, for
+// the tests that look at a single control's data.
+
+#include "Window1Layout.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The control of that name; a name the layout does not hold raises
+// std::out_of_range.
+inline const ControlLayout& Window1Control(std::string_view name) {
+    const auto controls = Window1Controls();
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&](const ControlLayout& row) { return row.name == name; });
+    if (found == controls.end()) {
+        throw std::out_of_range("the calculator window has no control " + std::string(name));
+    }
+    return *found;
+}
