@@ -90,13 +90,8 @@ TEST(MenuBar1Test, HoldsExactlyItsFifteenEntriesInOrder) {
     MenuBar1::Release();
 }
 
-class MenuCommandTest : public ::testing::Test {
+class MenuCommandTest : public ProgramTest {
 protected:
-    void SetUp() override { StartProgram(); }
-    void TearDown() override {
-        EndProgram();
-        ReportedExceptions().clear();
-    }
     static Window1& Calculator() { return *Window1::Get(); }
     // Gives the active window's display the focus, showing "42".
     static bool FocusDisplayShowing42() {
@@ -155,6 +150,32 @@ TEST_F(MenuCommandTest, ChoosingAnItemRunsTheHandlerRegisteredUnderItsName) {
     EXPECT_EQ(App::Get()->layout, "right");
 }
 
+// Each item bound to its own command: the one window it opens, or the
+// keypad's side it switches, and nothing of the others.
+struct CommandCase {
+    const char* item;
+    bool opensAbout;
+    bool opensPreferences;
+    const char* layout;
+};
+
+class MenuItemCommandTest : public MenuCommandTest,
+                            public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(MenuItemCommandTest, EachItemRunsItsOwnCommand) {
+    const CommandCase& command = GetParam();
+    Action(command.item)->trigger();
+    EXPECT_EQ(GetImplicitWindow("aboutWin.aboutWin") != nullptr, command.opensAbout);
+    EXPECT_EQ(GetImplicitWindow("prefsWin.prefsWin") != nullptr, command.opensPreferences);
+    EXPECT_EQ(App::Get()->layout, command.layout);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, MenuItemCommandTest,
+                         ::testing::Values(CommandCase{"FileAboutlumaDex", true, false, "left"},
+                                           CommandCase{"FilePreferences", false, true, "left"},
+                                           CommandCase{"LayoutSwitch", false, false, "right"}),
+                         [](const auto& info) { return std::string(info.param.item); });
+
 TEST_F(MenuCommandTest, EditItemsWorkOnTheFocusedDisplay) {
     ASSERT_TRUE(FocusDisplayShowing42());
     Action("EditSelectAll")->trigger();
@@ -189,6 +210,7 @@ TEST_F(MenuCommandTest, AnExceptionInAMenuHandlerIsReportedOnceAndTheProgramGoes
     Action("FileAboutlumaDex")->trigger();
     ASSERT_EQ(ReportedExceptions().size(), 1u);
     EXPECT_EQ(ReportedExceptions().front(), "about failed");
+    ReportedExceptions().clear();
     Action("LayoutSwitch")->trigger();
     EXPECT_EQ(App::Get()->layout, "right");
 }

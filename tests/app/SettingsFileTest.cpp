@@ -118,6 +118,7 @@ TEST_F(SettingsFileTest, EveryFieldComesBackAtTheNextStart) {
     Calculator().Height(760);
     Calculator().Slider1()->Value(40);
     app.LayoutSwitch_Action();
+    app.mem = 42;
     QuitProgram();
 
     StartProgramWithSettings();
@@ -128,7 +129,7 @@ TEST_F(SettingsFileTest, EveryFieldComesBackAtTheNextStart) {
     EXPECT_EQ(read.valore, "Valore");
     EXPECT_EQ(read.totale, "Totale");
     EXPECT_EQ(read.layout, "right");
-    EXPECT_EQ(read.mem, 0.0);
+    EXPECT_EQ(read.mem, 0.0) << "the memory is not kept";
     EXPECT_EQ(Calculator().Left(), 120);
     EXPECT_EQ(Calculator().Top(), 70);
     EXPECT_EQ(Calculator().Width(), 1100);

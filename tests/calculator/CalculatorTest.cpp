@@ -150,16 +150,12 @@ std::string Reports() {
     return text;
 }
 
-class CalculatorTest : public ::testing::Test {
+class CalculatorTest : public ProgramTest {
 protected:
     void SetUp() override {
-        StartProgram();
+        ProgramTest::SetUp();
         window = Window1::Get();
         top = TopLevelOf(*window);
-    }
-    void TearDown() override {
-        EndProgram();
-        ReportedExceptions().clear();
     }
 
     void Focus(const RectControl& control) const { WidgetOf(control)->setFocus(); }

@@ -192,6 +192,7 @@ TEST(PropertyStreamTest, DamagedStreamErrorNamesKeyAndOffset) {
         {"Boolean byte 02", std::string("Bold \x02", 6), "Bold", 5},
         {"key starting with a digit", "9Bold \x01", "", 0},
         {"second space", std::string("Bold  \x01", 7), "Bold", 5},
+        {"stray byte after the last entry", std::string("Bold \x01\x00", 7), "", 6},
     };
     for (const auto& row : cases) {
         const PropertyStreamError error = ErrorOf(row.bytes, "Label");

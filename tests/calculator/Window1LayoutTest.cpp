@@ -250,21 +250,7 @@ public:
     }
 
     RectControl* Build(const ControlLayout& layout) {
-        const std::string_view className = layout.className;
-        if (className == "Rectangle") {
-            return BuildControl<Rectangle>(*window, layout);
-        } else if (className == "RoundRectangle") {
-            return BuildControl<RoundRectangle>(*window, layout);
-        } else if (className == "Listbox") {
-            return BuildControl<Listbox>(*window, layout);
-        } else if (className == "BevelButton") {
-            return BuildControl<BevelButton>(*window, layout);
-        } else if (className == "Slider") {
-            return BuildControl<Slider>(*window, layout);
-        } else if (className == "Label") {
-            return BuildControl<Label>(*window, layout);
-        }
-        return BuildControl<TextField>(*window, layout);
+        return BuildControlOfClass(*window, layout, nullptr);
     }
 
     BuildWindow* window = nullptr;
@@ -320,7 +306,6 @@ TEST_F(Window1BuildTest, TextSizeSetBeforeTheStreamSurvivesIt) {
 
     Label* small = BuildControl<Label>(*window, Window1Control("StaticText1"));
     EXPECT_EQ(small->TextSize(), 0);
-    EXPECT_EQ(small->TextUnit(), 0);
 }
 
 TEST_F(Window1BuildTest, LayoutOfAnotherClassIsRefusedBeforeAnythingIsAdded) {

@@ -7,7 +7,9 @@
 #include "Main.h"
 #include "QtAccess.h"
 #include "Runtime.h"
+#include "StreamChecks.h"
 #include "TestSupport.h"
+#include "Window1Layout.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <string>
@@ -49,58 +52,56 @@ Box WidgetBox(const RectControl& control) {
     return {area.x(), area.y(), area.width(), area.height()};
 }
 
-// How a control follows a change of the window's size.
-enum class Follow { Stays, Grows, MovesRightAndDown, GrowsAcrossMovesDown, MovesDown, GrowsAcross };
-
 enum class Panel { Window, Keypad, Tape, Readout };
 
-// The 32 controls in creation order, as a first run opens them at the design
-// size 990 x 690 (the start-up's setting of the slider has given the
-// read-out's box the tape's width, 483), and how each follows the window.
+// A control as its layout places it, the design size 990 x 690.
 struct Place {
-    const char* name;
+    std::string name;
     Box box;
-    Follow follow;
+    bool lockLeft, lockTop, lockRight, lockBottom;
     Panel in;
 };
 
+Panel PanelOf(const std::string& parent) {
+    if (parent == "Rectangle1") {
+        return Panel::Keypad;
+    }
+    if (parent == "Rectangle2") {
+        return Panel::Tape;
+    }
+    return parent == "tRect" ? Panel::Readout : Panel::Window;
+}
+
+// The 32 controls in creation order, where a first run opens them: the
+// start-up's setting of the slider has given the read-out's box the tape's
+// width.
 const std::vector<Place>& Places() {
-    using F = Follow;
-    using P = Panel;
-    static const std::vector<Place> rows = {
-        {"Rectangle2", {480, 14, 503, 658}, F::Grows, P::Window},
-        {"ListBox1", {490, 23, 483, 585}, F::Grows, P::Tape},
-        {"BevelButton21", {891, 620, 82, 37}, F::MovesRightAndDown, P::Tape},
-        {"Slider1", {511, 635, 202, 16}, F::GrowsAcrossMovesDown, P::Tape},
-        {"BevelButton22", {795, 620, 82, 37}, F::MovesRightAndDown, P::Tape},
-        {"StaticText1", {489, 628, 14, 20}, F::MovesDown, P::Tape},
-        {"StaticText2", {722, 606, 32, 64}, F::MovesRightAndDown, P::Tape},
-        {"tRect", {491, 99, 483, 100}, F::Stays, P::Window},
-        {"tSIze", {514, 107, 437, 93}, F::GrowsAcross, P::Readout},
-        {"Rectangle1", {10, 14, 450, 658}, F::Stays, P::Window},
-        {"BevelButton1", {30, 292, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton3", {140, 292, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton4", {248, 291, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton5", {30, 384, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton6", {140, 384, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton7", {250, 384, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton8", {30, 476, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton9", {140, 476, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton10", {250, 476, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton11", {30, 568, 190, 80}, F::Stays, P::Keypad},
-        {"BevelButton12", {250, 568, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton14", {30, 200, 190, 80}, F::Stays, P::Keypad},
-        {"BevelButton16", {250, 200, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton17", {360, 291, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton18", {360, 384, 80, 80}, F::Stays, P::Keypad},
-        {"BevelButton19", {360, 200, 80, 80}, F::Stays, P::Keypad},
-        {"LCD", {30, 28, 410, 70}, F::Stays, P::Keypad},
-        {"BevelButton20", {360, 476, 80, 172}, F::Stays, P::Keypad},
-        {"MClear", {30, 116, 94, 61}, F::Stays, P::Keypad},
-        {"MAdd", {138, 116, 90, 61}, F::Stays, P::Keypad},
-        {"MSubtract", {242, 116, 90, 61}, F::Stays, P::Keypad},
-        {"MShow", {346, 116, 94, 61}, F::Stays, P::Keypad},
-    };
+    static const std::vector<Place> rows = [] {
+        std::vector<Place> places;
+        for (const ControlLayout& control : Window1Controls()) {
+            const PropertyList p = ReadPropertyStream(control.stream, control.className);
+            const auto integer = [&](const char* key) {
+                return IntegerValue(FindProperty(p, key));
+            };
+            const auto lock = [&](const char* key) { return BooleanValue(FindProperty(p, key)); };
+            places.push_back(
+                {std::string(control.name),
+                 {integer("Left"), integer("Top"), integer("Width"), integer("Height")},
+                 lock("LockLeft"),
+                 lock("LockTop"),
+                 lock("LockRight"),
+                 lock("LockBottom"),
+                 PanelOf(StringValue(FindProperty(p, "InitialParent")))});
+        }
+        const auto tape = std::find_if(places.begin(), places.end(),
+                                       [](const Place& place) { return place.name == "ListBox1"; });
+        for (Place& place : places) {
+            if (place.name == "tRect") {
+                place.box.width = tape->box.width;
+            }
+        }
+        return places;
+    }();
     return rows;
 }
 
@@ -163,30 +164,14 @@ const std::vector<AccessorRow>& Accessors() {
 }
 
 // Where a control stands once the window is dx wider and dy higher than
-// designed.
+// designed: locked on both sides it stretches, on the far side only it moves.
 Box Expected(const Place& place, int dx, int dy) {
     Box box = place.box;
-    switch (place.follow) {
-    case Follow::Stays:
-        break;
-    case Follow::Grows:
-        box.width += dx;
-        box.height += dy;
-        break;
-    case Follow::MovesRightAndDown:
-        box.left += dx;
-        box.top += dy;
-        break;
-    case Follow::GrowsAcrossMovesDown:
-        box.width += dx;
-        box.top += dy;
-        break;
-    case Follow::MovesDown:
-        box.top += dy;
-        break;
-    case Follow::GrowsAcross:
-        box.width += dx;
-        break;
+    if (place.lockRight) {
+        (place.lockLeft ? box.width : box.left) += dx;
+    }
+    if (place.lockBottom) {
+        (place.lockTop ? box.height : box.top) += dy;
     }
     return box;
 }

@@ -2,7 +2,9 @@
 
 // The data check shared by every window's handler table: each row names a
 // control of the window's layout, rows follow the controls' creation order,
-// and the controls with handlers are exactly the expected ones.
+// and the controls with handlers are exactly the expected ones. That each
+// row's handler answers its control's event is for the window's behaviour
+// tests, which fire every handled event.
 
 #include "ControlBuilding.h"
 
@@ -27,7 +29,6 @@ void ExpectHandlersFollowLayout(std::span<const ControlLayout> controls,
         const std::ptrdiff_t index = found - controls.begin();
         EXPECT_GE(index, previous) << row.control << " is out of creation order";
         previous = index;
-        EXPECT_NE(row.attach, nullptr) << row.control;
         attached.insert(row.control);
     }
     EXPECT_EQ(attached, expected);
