@@ -7,7 +7,6 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QTemporaryDir>
