@@ -6,14 +6,28 @@
 #include "TextHelpers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+// The text cut to the longest kept, without splitting a character.
+std::string Kept(std::string text) {
+    if (text.size() <= kLongestSettingsText) {
+        return text;
+    }
+    std::size_t end = kLongestSettingsText;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    text.resize(end);
+    return text;
+}
 
 // A text as one field of one line.
 std::string OneField(std::string text) {
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
-    return text;
+    return Kept(std::move(text));
 }
 
 std::string Line(const std::vector<std::string>& lines, int number) {
@@ -53,9 +67,9 @@ void ReadSettingsFileLines(App& app, const std::vector<std::string>& lines) {
     const std::string tab = Chr(9);
     app.decimali = Number(Line(lines, 5));
     const std::string texts = Line(lines, 8);
-    app.descrizione = NthField(texts, tab, 1);
-    app.valore = NthField(texts, tab, 2);
-    app.totale = NthField(texts, tab, 3);
+    app.descrizione = Kept(NthField(texts, tab, 1));
+    app.valore = Kept(NthField(texts, tab, 2));
+    app.totale = Kept(NthField(texts, tab, 3));
     app.tapeSize = Number(NthField(texts, tab, 4));
     const std::string place = Line(lines, 11);
     app.winTop = Number(NthField(place, tab, 1));

@@ -5,6 +5,7 @@
 // positional: it takes each value from its line and never looks at the
 // comments, the version or the end marker.
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ class App;
 inline constexpr const char* kSettingsFileName = "lumaDex2.prefs";
 // The reader takes the first 14 lines; the last two are never read.
 inline constexpr int kSettingsLinesRead = 14;
+// The longest text kept, in UTF-8 bytes. Writer and reader cut a longer one
+// there, at a whole character: it loses its own tail and nothing else, and
+// what is written is read back unchanged.
+inline constexpr std::size_t kLongestSettingsText = 64 * 1024;
 
 // The file's 16 lines for the settings record, line 14 holding the side of
 // the keypad ("left" or "right"). A TAB or line break inside a text is

@@ -50,9 +50,16 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
     return std::make_shared<Picture>(std::make_unique<PictureImpl>(PictureImpl{std::move(image)}));
 }
 
+// A FIFO or a device would hold up the read, or never end it: only a
+// regular file, or a link to one, is opened.
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
-    if (Directory()) {
+    const QFileInfo info(QtPath(path_));
+    if (info.isDir()) {
         lastError_ = "it is a folder";
+        return nullptr;
+    }
+    if (!info.isFile()) {
+        lastError_ = "it is not a regular file";
         return nullptr;
     }
     auto impl = std::make_unique<TextInputStreamImpl>(QtPath(path_));
@@ -65,13 +72,18 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {
-    // A folder in the file's place would be replaced by nothing: refuse it
-    // before a temporary file is made.
-    if (Directory()) {
+    // A folder, a FIFO or a device in the file's place is not replaced by a
+    // file: refuse it before a temporary file is made. A link to a regular
+    // file is written through.
+    const QFileInfo file(QtPath(path_));
+    if (file.isDir()) {
         lastError_ = "a folder stands in its place";
         return nullptr;
     }
-    const QFileInfo file(QtPath(path_));
+    if (file.exists() && !file.isFile()) {
+        lastError_ = "something other than a regular file stands in its place";
+        return nullptr;
+    }
     if (!QDir().mkpath(file.absolutePath())) {
         lastError_ = "its folder cannot be created";
         return nullptr;

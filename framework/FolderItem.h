@@ -28,12 +28,14 @@ public:
     // as a picture.
     std::shared_ptr<Picture> OpenAsPicture() const;
 
-    // A stream that reads the file as text, or null when it cannot be
-    // opened (the reason in LastErrorText).
+    // A stream that reads the file as text, or null when it is not a regular
+    // file (or a link to one) or cannot be opened (the reason in
+    // LastErrorText).
     std::unique_ptr<TextInputStream> OpenAsTextFile();
     // A stream that writes a new text file in this item's place, creating
-    // the folders above it when missing; null when it cannot be created
-    // (the reason in LastErrorText). The old file stays untouched until the
+    // the folders above it when missing; null when it cannot be created or
+    // something other than a regular file stands in its place (the reason in
+    // LastErrorText). The old file stays untouched until the
     // stream closes without an error.
     std::unique_ptr<TextOutputStream> CreateTextFile();
     const std::string& LastErrorText() const { return lastError_; }

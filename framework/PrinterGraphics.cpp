@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "MsgBox.h"
+#include "SavedFile.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -33,8 +34,9 @@ public:
             return;
         }
         painter_.end();
-        if (file_ && !file_->commit()) {
-            MsgBox(CannotSave(file_->fileName(), file_->errorString()));
+        QString reason;
+        if (file_ && !CommitWhole(*file_, reason)) {
+            MsgBox(CannotSave(file_->fileName(), reason));
         }
     }
 

@@ -1,5 +1,6 @@
 #include "SpecialFolder.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 std::unique_ptr<FolderItem> SpecialFolder::Preferences() {
@@ -7,5 +8,6 @@ std::unique_ptr<FolderItem> SpecialFolder::Preferences() {
     if (path.isEmpty()) {
         return nullptr;
     }
-    return std::make_unique<FolderItem>(path.toStdString());
+    // Without a home Qt names "//.config": cleaned, the path reads as it is.
+    return std::make_unique<FolderItem>(QDir::cleanPath(path).toStdString());
 }

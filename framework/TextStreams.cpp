@@ -1,31 +1,10 @@
 #include "TextStreams.h"
 
+#include "SavedFile.h"
 #include "TextStreamImpl.h"
 
+#include <algorithm>
 #include <vector>
-
-namespace {
-
-int& FailingLine() {
-    static int line = 0;
-    return line;
-}
-
-// Cuts a UTF-8 text to at most `limit` bytes without splitting a character.
-void CutAtCharacter(std::string& text, std::size_t limit) {
-    if (text.size() <= limit) {
-        return;
-    }
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    text.resize(end);
-}
-
-} // namespace
-
-void FailTextWritesAtLine(int line) { FailingLine() = line; }
 
 // ---- TextInputStream -------------------------------------------------------
 
@@ -34,35 +13,33 @@ TextInputStream::TextInputStream(std::unique_ptr<TextInputStreamImpl> impl)
 
 TextInputStream::~TextInputStream() = default;
 
-// Reads in pieces of at most one longest line, so a line without end costs
-// time in proportion to its length but never more memory.
+// Reads in pieces, so a line without end costs time in proportion to its
+// length; the bound on the whole read keeps both time and memory small.
 std::string TextInputStream::ReadLine() {
-    QFile& file = impl_->file;
-    if (!file.isOpen()) {
-        return {};
-    }
+    TextInputStreamImpl& in = *impl_;
     std::string line;
-    bool cut = false;
-    std::vector<char>& piece = impl_->piece;
-    piece.resize(kLongestLine + 2);
+    if (!in.file.isOpen()) {
+        return line;
+    }
+    constexpr std::size_t kPiece = 64 * 1024;
     for (;;) {
-        const qint64 got = file.readLine(piece.data(), static_cast<qint64>(piece.size()));
+        const std::size_t room = std::min(kPiece, kLongestRead - in.bytesRead);
+        if (room == 0) {
+            break;
+        }
+        in.piece.resize(room + 1);
+        const qint64 got = in.file.readLine(in.piece.data(), static_cast<qint64>(in.piece.size()));
         if (got <= 0) {
             break;
         }
-        const bool ended = piece[got - 1] == '\n';
-        if (!cut) {
-            line.append(piece.data(), static_cast<std::size_t>(got - (ended ? 1 : 0)));
-            if (line.size() > kLongestLine) {
-                CutAtCharacter(line, kLongestLine);
-                cut = true;
-            }
-        }
+        in.bytesRead += static_cast<std::size_t>(got);
+        const bool ended = in.piece[static_cast<std::size_t>(got - 1)] == '\n';
+        line.append(in.piece.data(), static_cast<std::size_t>(got - (ended ? 1 : 0)));
         if (ended) {
             break;
         }
     }
-    if (!cut && !line.empty() && line.back() == '\r') {
+    if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
     return line;
@@ -83,14 +60,7 @@ void TextOutputStream::WriteLine(const std::string& text) {
     if (out.closed || !out.error.empty()) {
         return;
     }
-    ++out.linesWritten;
     const std::string line = text + "\n";
-    if (FailingLine() == out.linesWritten) {
-        // Half the line reaches the disk, then the disk is full.
-        out.file.write(line.data(), static_cast<qint64>(line.size() / 2));
-        out.error = "No space left on device";
-        return;
-    }
     if (out.file.write(line.data(), static_cast<qint64>(line.size())) !=
         static_cast<qint64>(line.size())) {
         out.error = out.file.errorString().toStdString();
@@ -104,12 +74,12 @@ bool TextOutputStream::Close() {
     }
     out.closed = true;
     if (!out.error.empty()) {
-        out.file.cancelWriting();
-        out.file.commit();
+        DropWritten(out.file);
         return false;
     }
-    if (!out.file.commit()) {
-        out.error = out.file.errorString().toStdString();
+    QString reason;
+    if (!CommitWhole(out.file, reason)) {
+        out.error = reason.toStdString();
         return false;
     }
     return true;

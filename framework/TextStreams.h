@@ -7,12 +7,12 @@
 struct TextInputStreamImpl;
 struct TextOutputStreamImpl;
 
-// Reads a text file line by line, as UTF-8 bytes. A line longer than
-// kLongestLine bytes is cut there and the rest of it skipped, so that a huge
-// or binary file never fills memory.
+// Reads a text file line by line, as UTF-8 bytes. The read stops after
+// kLongestRead bytes of the file, so that a huge or endless file never fills
+// memory nor holds up the program: every line after it reads as "".
 class TextInputStream {
 public:
-    static constexpr std::size_t kLongestLine = 64 * 1024;
+    static constexpr std::size_t kLongestRead = 1024 * 1024;
 
     explicit TextInputStream(std::unique_ptr<TextInputStreamImpl> impl);
     ~TextInputStream();
@@ -29,7 +29,8 @@ private:
 
 // Writes a text file line by line, as UTF-8 bytes with "\n" ends. The lines
 // go to a temporary file beside the target, which replaces the target only
-// when the stream closes: a crash or a full disk leaves the old file whole.
+// when the stream closes and every byte reached the disk: a crash or a full
+// disk leaves the old file whole.
 class TextOutputStream {
 public:
     explicit TextOutputStream(std::unique_ptr<TextOutputStreamImpl> impl);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,16 +14,12 @@ struct TextInputStreamImpl {
     QFile file;
     // What ReadLine reads a piece of a line into, kept for the next line.
     std::vector<char> piece;
+    std::size_t bytesRead = 0;
 };
 
 struct TextOutputStreamImpl {
     explicit TextOutputStreamImpl(const QString& path) : file(path) {}
     QSaveFile file;
     std::string error;
-    int linesWritten = 0;
     bool closed = false;
 };
-
-// For tests: makes every output stream fail on the write of its line of
-// that number (from 1), as a full disk would; 0 lets every write succeed.
-void FailTextWritesAtLine(int line);

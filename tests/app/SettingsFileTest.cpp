@@ -3,20 +3,25 @@
 
 #include "App.h"
 #include "Controls.h"
+#include "FolderItem.h"
 #include "Main.h"
 #include "NumberText.h"
 #include "Runtime.h"
 #include "Screen.h"
 #include "SettingsLines.h"
+#include "SpecialFolder.h"
 #include "TestSupport.h"
-#include "TextStreamImpl.h"
+#include "TextStreams.h"
 #include "Window1.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <ostream>
 #include <string>
@@ -38,10 +43,10 @@ void WriteFile(const QByteArray& bytes) {
     file.write(bytes);
 }
 
-QByteArray Joined(const std::vector<std::string>& lines) {
+QByteArray Joined(const std::vector<std::string>& lines, const QByteArray& lineEnd = "\n") {
     QByteArray bytes;
     for (const std::string& line : lines) {
-        bytes += QByteArray::fromStdString(line) + "\n";
+        bytes += QByteArray::fromStdString(line) + lineEnd;
     }
     return bytes;
 }
@@ -82,7 +87,6 @@ protected:
         ShownMessages().clear();
     }
     void TearDown() override {
-        FailTextWritesAtLine(0);
         if (App::Get() != nullptr) {
             EndProgram();
         }
@@ -165,6 +169,14 @@ struct TextCase {
 
 void PrintTo(const TextCase& text, std::ostream* out) { *out << text.label; }
 
+std::string Repeated(const std::string& text, int times) {
+    std::string repeated;
+    for (int time = 0; time < times; ++time) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 class SettingsTextTest : public SettingsFileTest, public ::testing::WithParamInterface<TextCase> {};
 
 TEST_P(SettingsTextTest, ATabOrLineBreakInALabelIsWrittenAsASpace) {
@@ -187,7 +199,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsTextTest,
                          ::testing::Values(TextCase{"Tab", "A\tB", "A B"},
                                            TextCase{"LineFeed", "one\ntwo", "one two"},
                                            TextCase{"CarriageReturnLineFeed", "cr\r\nlf", "cr  lf"},
-                                           TextCase{"Unicode", "Totale €", "Totale €"}),
+                                           TextCase{"Unicode", "Totale €", "Totale €"},
+                                           TextCase{"LongerThanTheBound", std::string(70000, 'x'),
+                                                    std::string(64 * 1024, 'x')},
+                                           TextCase{"LongerThanTheBoundInThreeByteCharacters",
+                                                    Repeated("€", 30000), Repeated("€", 21845)}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 // ---- the keypad's side ------------------------------------------------------
@@ -197,6 +213,7 @@ struct SideCase {
     const char* stored;
     int keypadLeft;
     const char* written;
+    const char* lineEnd = "\n";
 };
 
 void PrintTo(const SideCase& side, std::ostream* out) { *out << side.label; }
@@ -206,7 +223,7 @@ class SettingsSideTest : public SettingsFileTest, public ::testing::WithParamInt
 TEST_P(SettingsSideTest, TheStoredSideOpensTheKeypadAndTheNextQuitWritesWhereItIs) {
     std::vector<std::string> file = FirstRunFile();
     file[13] = GetParam().stored;
-    WriteFile(Joined(file));
+    WriteFile(Joined(file, GetParam().lineEnd));
     StartProgramWithSettings();
     EXPECT_EQ(TheSettings().layout, GetParam().stored);
     EXPECT_EQ(Calculator().Rectangle1()->Left(), GetParam().keypadLeft);
@@ -214,13 +231,14 @@ TEST_P(SettingsSideTest, TheStoredSideOpensTheKeypadAndTheNextQuitWritesWhereItI
     EXPECT_EQ(FileLines().value(13).toStdString(), GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sides, SettingsSideTest,
-                         ::testing::Values(SideCase{"Left", "left", 10, "left"},
-                                           SideCase{"Right", "right", 533, "right"},
-                                           SideCase{"Empty", "", 533, "right"},
-                                           SideCase{"Capitalised", "Right", 533, "right"},
-                                           SideCase{"OtherWord", "sideways", 533, "right"}),
-                         [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Sides, SettingsSideTest,
+    ::testing::Values(SideCase{"Left", "left", 10, "left"},
+                      SideCase{"Right", "right", 533, "right"}, SideCase{"Empty", "", 533, "right"},
+                      SideCase{"Capitalised", "Right", 533, "right"},
+                      SideCase{"OtherWord", "sideways", 533, "right"},
+                      SideCase{"LeftInAFileWithCRLF", "left", 10, "left", "\r\n"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(SettingsFileTest, SwitchingTheKeypadRightOnAFirstRunIsWrittenAndReopensAt533) {
     StartProgram();
@@ -269,6 +287,9 @@ std::vector<DamageCase> Damages() {
     cases.push_back({"SmallestNumbers", Joined(extreme)});
     extreme[10] = "1e999\t99999999999999999999\t-1\t0";
     cases.push_back({"NumbersBeyondInt32", Joined(extreme)});
+    std::vector<std::string> huge = whole;
+    huge[7] = std::string(20 * 1024 * 1024, 'x');
+    cases.push_back({"LineBeyondTheReadBound", Joined(huge)});
     return cases;
 }
 
@@ -326,16 +347,21 @@ TEST_F(SettingsFileTest, AnEmptyFileReadsAsEmptyTextsAndZeros) {
     EXPECT_EQ(Calculator().Rectangle1()->Left(), 533);
 }
 
-TEST_F(SettingsFileTest, AHugeLineIsCutAt64KiBAndTheLinesAfterItStillCount) {
+// A heading typed into the file by hand, far longer than the program keeps.
+TEST_F(SettingsFileTest, AnOverlongHeadingLosesOnlyItsOwnTailForGood) {
     std::vector<std::string> file = FirstRunFile();
-    file[7] = std::string(20 * 1024 * 1024, 'x');
+    file[7] = std::string(70000, 'x') + "\t" + std::string(70000, 'v') + "\tSum\t40";
     WriteFile(Joined(file));
-    StartProgramWithSettings();
-    EXPECT_EQ(TheSettings().descrizione.size(), 64u * 1024u);
-    EXPECT_EQ(TheSettings().valore, "");
-    EXPECT_EQ(TheSettings().decimalFormat, "-#.00");
-    EXPECT_EQ(Calculator().Top(), 50);
-    EXPECT_EQ(Calculator().Rectangle1()->Left(), 10);
+    for (int start = 0; start < 3; ++start) {
+        StartProgramWithSettings();
+        EXPECT_EQ(TheSettings().descrizione, std::string(64 * 1024, 'x')) << "start " << start;
+        EXPECT_EQ(TheSettings().valore, std::string(64 * 1024, 'v')) << "start " << start;
+        EXPECT_EQ(TheSettings().totale, "Sum") << "start " << start;
+        EXPECT_EQ(Calculator().ListBox1()->TextSize(), 40) << "start " << start;
+        EXPECT_EQ(Calculator().Top(), 50) << "start " << start;
+        EXPECT_EQ(Calculator().Rectangle1()->Left(), 10) << "start " << start;
+        EXPECT_EQ(QuitProgram(), 0);
+    }
 }
 
 TEST_F(SettingsFileTest, AFolderInTheFilesPlaceGivesAFirstRunAndAReportAtQuit) {
@@ -351,21 +377,121 @@ TEST_F(SettingsFileTest, AFolderInTheFilesPlaceGivesAFirstRunAndAReportAtQuit) {
     EXPECT_TRUE(QFileInfo(SettingsFilePath()).isDir());
 }
 
-TEST_F(SettingsFileTest, AWriteThatFailsHalfWayLeavesTheOldFileWholeAndIsReported) {
+// The bytes are buffered: the disk is found full only at the last flush,
+// after every line was accepted.
+TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) {
     StartProgram();
     QuitProgram();
     const QByteArray old = FileBytes();
     StartProgramWithSettings();
     TheSettings().descrizione = "New heading";
-    FailTextWritesAtLine(8);
-    EXPECT_EQ(QuitProgram(), 0);
+    testing::internal::CaptureStderr();
+    int status = -1;
+    {
+        // Room for the one line on standard error, not for the new file.
+        const FileSizeLimit full(200);
+        status = QuitProgram();
+    }
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(FileBytes(), old);
     const QStringList left = QDir(QFileInfo(SettingsFilePath()).absolutePath())
                                  .entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(left, QStringList{QFileInfo(SettingsFilePath()).fileName()});
     ASSERT_EQ(ShownMessages().size(), 1u);
     EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos);
-    EXPECT_NE(ShownMessages()[0].find("No space left on device"), std::string::npos);
+    EXPECT_NE(ShownMessages()[0].find("File too large"), std::string::npos) << ShownMessages()[0];
+    EXPECT_EQ(errors, "lumaDex: " + ShownMessages()[0] + "\n");
+}
+
+// The new file is whole, but it cannot take the old one's place.
+TEST_F(SettingsFileTest, AFileThatCannotBePutInPlaceIsAFailureAndLeavesNoTemporaryFile) {
+    const QString folder = QFileInfo(SettingsFilePath()).absolutePath();
+    FolderItem item(SettingsFilePath().toStdString());
+    const std::unique_ptr<TextOutputStream> stream = item.CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->WriteLine("a line");
+    ASSERT_TRUE(QDir().mkpath(SettingsFilePath() + "/inside"));
+    EXPECT_FALSE(stream->Close());
+    EXPECT_FALSE(stream->ErrorText().empty());
+    EXPECT_TRUE(QFileInfo(SettingsFilePath() + "/inside").isDir());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{});
+}
+
+// ---- what stands at the file's path ------------------------------------------
+
+struct PathCase {
+    const char* label;
+    // Puts something at the settings path; answers the regular file it
+    // leads to, or "" when there is none.
+    QString (*make)(const QString& path, const QTemporaryDir& elsewhere);
+};
+
+void PrintTo(const PathCase& path, std::ostream* out) { *out << path.label; }
+
+QString MakeFifo(const QString& path, const QTemporaryDir&) {
+    EXPECT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
+    return {};
+}
+
+QString MakeLinkToZeros(const QString& path, const QTemporaryDir&) {
+    EXPECT_TRUE(QFile::link("/dev/zero", path));
+    return {};
+}
+
+QString MakeLinkToAFile(const QString& path, const QTemporaryDir& elsewhere) {
+    const QString target = elsewhere.filePath("kept.prefs");
+    std::vector<std::string> file = FirstRunFile();
+    file[7] = "D\tV\tT\t40";
+    QFile out(target);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(Joined(file));
+    out.close();
+    EXPECT_TRUE(QFile::link(target, path));
+    return target;
+}
+
+class SettingsPathTest : public SettingsFileTest, public ::testing::WithParamInterface<PathCase> {};
+
+TEST_P(SettingsPathTest, OnlyARegularFileIsReadAndReplacedAndAnythingElseIsAFirstRun) {
+    const QTemporaryDir elsewhere;
+    const QString target = GetParam().make(SettingsFilePath(), elsewhere);
+    StartProgramWithSettings();
+    EXPECT_EQ(TheSettings().descrizione, target.isEmpty() ? "Description" : "D");
+    EXPECT_EQ(Calculator().Slider1()->Value(), target.isEmpty() ? 24 : 40);
+    TheSettings().totale = "Quit";
+    EXPECT_EQ(QuitProgram(), 0);
+    if (target.isEmpty()) {
+        ASSERT_EQ(ShownMessages().size(), 1u);
+        EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos);
+        EXPECT_FALSE(QFileInfo(SettingsFilePath()).isFile());
+    } else {
+        EXPECT_TRUE(ShownMessages().empty());
+        EXPECT_TRUE(QFileInfo(SettingsFilePath()).isSymLink());
+        QFile in(target);
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        EXPECT_EQ(in.readAll().split('\n').value(7), "D\tV\tQuit\t40");
+    }
+    QFile::remove(SettingsFilePath());
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, SettingsPathTest,
+                         ::testing::Values(PathCase{"Fifo", MakeFifo},
+                                           PathCase{"LinkToDevZero", MakeLinkToZeros},
+                                           PathCase{"LinkToARegularFile", MakeLinkToAFile}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST(SettingsFolderTest, WithoutAHomeThePreferencesFolderIsAPathAPersonCanRead) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    const std::unique_ptr<FolderItem> folder = SpecialFolder::Preferences();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+    ASSERT_NE(folder, nullptr);
+    EXPECT_EQ(folder->AbsolutePath(), "/.config");
 }
 
 // ---- the reader alone -------------------------------------------------------

@@ -11,6 +11,10 @@
 #include <QTest>
 #include <QWidget>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 std::vector<std::string>& ReportedExceptions() {
     static std::vector<std::string> reports;
     return reports;
@@ -65,4 +69,23 @@ void StartProgramWithSettings() {
 void EndProgram() {
     Finalize();
     RuntimeExit();
+}
+
+// The kernel would end the process with SIGXFSZ; ignored, the write fails
+// with EFBIG instead.
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    before_ = limit.rlim_cur;
+    signalBefore_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = before_;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, signalBefore_);
 }

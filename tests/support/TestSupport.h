@@ -38,6 +38,21 @@ void EndProgram();
 // The settings file in the test program's private preferences folder.
 QString SettingsFilePath();
 
+// While it lives, a write that would make a file longer than the limit fails
+// in the kernel, as a full disk fails it: at the write that reaches the disk,
+// after buffered writes were accepted.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    unsigned long before_ = 0;
+    void (*signalBefore_)(int) = nullptr;
+};
+
 // A test on the whole program: started before it, ended after it, and no
 // exception may have been reported on the way.
 class ProgramTest : public ::testing::Test {

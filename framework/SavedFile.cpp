@@ -1,0 +1,60 @@
+#include "SavedFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Asks the system to put the file's bytes on the disk: some file systems
+// report a full disk only here.
+bool SyncToDisk(QSaveFile& file, QString& reason) {
+#ifdef Q_OS_WIN
+    const bool synced = _commit(file.handle()) == 0;
+#else
+    const bool synced = fsync(file.handle()) == 0;
+#endif
+    if (!synced) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    return synced;
+}
+
+// Writes out the buffered bytes. A disk that fills up part way takes part
+// of a write and gives no reason; writing the rest gives the system's one.
+bool Flushed(QSaveFile& file) {
+    if (file.flush()) {
+        return file.error() == QFileDevice::NoError;
+    }
+    file.flush();
+    return false;
+}
+
+} // namespace
+
+void DropWritten(QSaveFile& file) {
+    file.cancelWriting();
+    file.commit();
+}
+
+bool CommitWhole(QSaveFile& file, QString& reason) {
+    if (!Flushed(file)) {
+        reason = file.errorString();
+        DropWritten(file);
+        return false;
+    }
+    if (!SyncToDisk(file, reason)) {
+        DropWritten(file);
+        return false;
+    }
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
