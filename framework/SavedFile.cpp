@@ -3,22 +3,14 @@
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
 #include <unistd.h>
-#endif
 
 namespace {
 
 // Asks the system to put the file's bytes on the disk: some file systems
 // report a full disk only here.
 bool SyncToDisk(QSaveFile& file, QString& reason) {
-#ifdef Q_OS_WIN
-    const bool synced = _commit(file.handle()) == 0;
-#else
     const bool synced = fsync(file.handle()) == 0;
-#endif
     if (!synced) {
         reason = QString::fromLocal8Bit(std::strerror(errno));
     }
