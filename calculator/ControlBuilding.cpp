@@ -20,6 +20,20 @@ void CheckControlLayout(const ControlLayout& layout, std::string_view className,
     }
 }
 
+void LabelControls(const Window& window, std::span<const LabelledControl> labels) {
+    for (const LabelledControl& row : labels) {
+        FetchControl<Label>(window, std::string(row.label))
+            ->LabelFor(*FetchControl<RectControl>(window, std::string(row.control)));
+    }
+}
+
+void NameControls(const Window& window, std::span<const SpokenName> names) {
+    for (const SpokenName& row : names) {
+        FetchControl<RectControl>(window, std::string(row.control))
+            ->AccessibleName(std::string(row.name));
+    }
+}
+
 RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
                                  std::shared_ptr<Picture> picture) {
     const std::string_view name = layout.className;

@@ -122,6 +122,23 @@ C* BuildControl(Window& window, const ControlLayout& layout,
 RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
                                  std::shared_ptr<Picture> picture);
 
+// A label and the control beside it that it names for screen readers.
+struct LabelledControl {
+    std::string_view label;
+    std::string_view control;
+};
+
+// Makes each label the name that screen readers say for its control.
+void LabelControls(const Window& window, std::span<const LabelledControl> labels);
+
+// The name a screen reader says for a control that shows no text naming it.
+struct SpokenName {
+    std::string_view control;
+    std::string_view name;
+};
+
+void NameControls(const Window& window, std::span<const SpokenName> names);
+
 // One handler of a window: the control it belongs to and how to attach it.
 template <class W> struct HandlerRow {
     std::string_view control;

@@ -47,6 +47,13 @@ constexpr HandlerRow<Window1> kHandlers[] = {
 // The controls are built in two groups, the first ending with MClear.
 constexpr std::size_t kFirstGroupSize = 29;
 
+// What screen readers call the controls that show no text naming them.
+constexpr SpokenName kSpokenNames[] = {
+    {"LCD", "Display"},
+    {"ListBox1", "Paper tape"},
+    {"Slider1", "Tape text size"},
+};
+
 } // namespace
 
 Window1::Window1() : Window(kRegisteredName) {}
@@ -61,6 +68,7 @@ void Window1::Layout() {
 void Window1::CreateControls() {
     CreateControls0();
     CreateControls1();
+    NameControls(*this, kSpokenNames);
 }
 
 std::span<const HandlerRow<Window1>> Window1::Handlers() { return kHandlers; }

@@ -20,6 +20,12 @@ constexpr HandlerRow<aboutWin> kHandlers[] = {
 };
 // clang-format on
 
+// The donation button shows no caption: screen readers say what its
+// picture says.
+constexpr SpokenName kSpokenNames[] = {
+    {"BevelButton1", "Donate to lumaDex"},
+};
+
 // The two controls that show the bundle's pictures; asked for anew each
 // time a window is built, so a picture put in place meanwhile shows.
 std::shared_ptr<Picture> PictureOf(std::string_view control) {
@@ -42,7 +48,10 @@ aboutWin* aboutWin::Get() { return ImplicitInstance<aboutWin>(); }
 
 void aboutWin::Layout() { ApplyWindowStream(*this, aboutWinWindowStream()); }
 
-void aboutWin::CreateControls() { CreateControls0(); }
+void aboutWin::CreateControls() {
+    CreateControls0();
+    NameControls(*this, kSpokenNames);
+}
 
 void aboutWin::CreateControls0() {
     BuildControls<aboutWin>(*this, aboutWinControls(), kHandlers, &PictureOf);

@@ -15,6 +15,14 @@ constexpr HandlerRow<prefsWin> kHandlers[] = {
 };
 // clang-format on
 
+// The labels that name the popup and the three fields for screen readers.
+constexpr LabelledControl kLabels[] = {
+    {"StaticText1", "PopupMenu1"},
+    {"StaticText4", "EditField1"},
+    {"StaticText5", "EditField2"},
+    {"StaticText6", "EditField3"},
+};
+
 } // namespace
 
 prefsWin::prefsWin() : Window(kRegisteredName) {}
@@ -23,7 +31,10 @@ prefsWin* prefsWin::Get() { return ImplicitInstance<prefsWin>(); }
 
 void prefsWin::Layout() { ApplyWindowStream(*this, prefsWinWindowStream()); }
 
-void prefsWin::CreateControls() { CreateControls0(); }
+void prefsWin::CreateControls() {
+    CreateControls0();
+    LabelControls(*this, kLabels);
+}
 
 void prefsWin::CreateControls0() { BuildControls<prefsWin>(*this, prefsWinControls(), kHandlers); }
 

@@ -122,8 +122,10 @@ const std::string& BevelButton::Caption() const { return View(*this).caption; }
 void BevelButton::Caption(const std::string& value) {
     BevelButtonWidget& view = View(*this);
     view.caption = value;
-    // A button without a caption (a picture button) is known by its name.
-    view.setAccessibleName(QString::fromStdString(value.empty() ? Name() : value));
+    // A button without a caption (a picture button) is known by the name
+    // the program gives it, what its picture says.
+    Impl().shownText = QString::fromStdString(value);
+    Impl().ApplySpokenName();
     view.update();
 }
 

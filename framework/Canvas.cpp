@@ -39,7 +39,8 @@ void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
 bool Canvas::SetOwnProperty(const Property& property) {
     const std::string& key = property.key;
     if (key == "AcceptFocus") {
-        View(*this).setFocusPolicy(BooleanValue(property) ? Qt::StrongFocus : Qt::NoFocus);
+        Impl().focus = BooleanValue(property) ? Qt::StrongFocus : Qt::NoFocus;
+        Impl().ApplyFocus();
     } else if (key == "UseFocusRing") {
         View(*this).setAttribute(Qt::WA_MacShowFocusRect, BooleanValue(property));
     } else if (key == "AcceptTabs" || key == "DoubleBuffer" || key == "EraseBackground") {

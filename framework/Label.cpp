@@ -117,9 +117,7 @@ void ApplyAlignment(LabelWidget& view) {
 
 } // namespace
 
-Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {
-    Impl().textIsAccessibleName = true;
-}
+Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {}
 
 const std::string& Label::Text() const { return View(*this).text; }
 void Label::Text(const std::string& value) {
@@ -132,8 +130,11 @@ void Label::Text(const std::string& value) {
     view.setText(shown);
     view.FitText();
     // Screen readers say what the label shows, not its name.
-    view.setAccessibleName(shown);
+    Impl().shownText = shown;
+    Impl().ApplySpokenName();
 }
+
+void Label::LabelFor(RectControl& control) { View(*this).setBuddy(control.Impl().widget); }
 
 int Label::TextAlign() const { return View(*this).textAlign; }
 void Label::TextAlign(int value) {

@@ -18,6 +18,9 @@ public:
     void TextColor(Color value);
     bool Multiline() const;
     void Multiline(bool value);
+    // Makes the label the name that screen readers say for the control it
+    // stands beside (a text field, a popup menu).
+    void LabelFor(RectControl& control);
 
     // Events: a press of the mouse button on the label (answers whether it
     // was handled), the pointer entering and leaving it.

@@ -10,7 +10,9 @@ namespace {
 class PushButtonWidget : public QPushButton {
 public:
     PushButtonWidget() {
-        setFocusPolicy(Qt::NoFocus);
+        // Tab reaches a push button; Return and Escape press the window's
+        // default and cancel buttons wherever the focus is.
+        setFocusPolicy(Qt::StrongFocus);
         setAutoDefault(false);
         connect(this, &QAbstractButton::clicked, this, [this] {
             if (action) {
@@ -35,7 +37,8 @@ void PushButton::Caption(const std::string& value) {
     PushButtonWidget& view = View(*this);
     view.caption = value;
     QString text = QString::fromStdString(value);
-    view.setAccessibleName(text);
+    Impl().shownText = text;
+    Impl().ApplySpokenName();
     // An ampersand is shown as it stands, not taken as a shortcut mark.
     view.setText(text.replace(QLatin1Char('&'), QLatin1String("&&")));
 }

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-ControlImpl::ControlImpl(QWidget* w) : widget(w) {}
+ControlImpl::ControlImpl(QWidget* w) : widget(w), focus(w->focusPolicy()) {}
 
 ControlImpl::~ControlImpl() { delete widget.data(); }
 
@@ -23,13 +23,16 @@ void ControlImpl::ApplyVisibility() {
     }
 }
 
-void ControlImpl::ApplyAccessibleName() {
-    const QString named = QString::fromStdString(name);
-    if (textIsAccessibleName) {
-        widget->setAccessibleDescription(named);
-    } else if (widget->accessibleName().isEmpty()) {
-        widget->setAccessibleName(named);
-    }
+void ControlImpl::ApplyDescription() {
+    widget->setAccessibleDescription(QString::fromStdString(name));
+}
+
+void ControlImpl::ApplySpokenName() {
+    widget->setAccessibleName(shownText.isEmpty() ? QString::fromStdString(spokenName) : shownText);
+}
+
+void ControlImpl::ApplyFocus() {
+    widget->setFocusPolicy(focus == Qt::NoFocus || tabStop ? focus : Qt::ClickFocus);
 }
 
 QWidget* WidgetOf(const RectControl& control) { return control.Impl().widget; }
@@ -101,6 +104,13 @@ void RectControl::Enabled(bool value) {
 }
 
 int RectControl::TabIndex() const { return impl_->tabIndex; }
+bool RectControl::TabStop() const { return impl_->tabStop; }
+
+const std::string& RectControl::AccessibleName() const { return impl_->spokenName; }
+void RectControl::AccessibleName(const std::string& value) {
+    impl_->spokenName = value;
+    impl_->ApplySpokenName();
+}
 
 double RectControl::TextSize() const { return impl_->textSize; }
 void RectControl::TextSize(double points) {
@@ -142,7 +152,7 @@ void RectControl::SetProperty(const Property& property) {
     if (key == "Name") {
         impl_->name = StringValue(property);
         impl_->widget->setObjectName(QString::fromStdString(impl_->name));
-        impl_->ApplyAccessibleName();
+        impl_->ApplyDescription();
     } else if (key == "Left") {
         Left(IntegerValue(property));
     } else if (key == "Top") {
@@ -166,8 +176,8 @@ void RectControl::SetProperty(const Property& property) {
     } else if (key == "TabIndex") {
         impl_->tabIndex = IntegerValue(property);
     } else if (key == "TabStop") {
-        // Every control here that takes the focus at all is a tab stop.
-        BooleanValue(property);
+        impl_->tabStop = BooleanValue(property);
+        impl_->ApplyFocus();
     } else if (key == "TextFont") {
         TextFont(StringValue(property));
     } else if (key == "Bold") {

@@ -47,6 +47,13 @@ public:
     bool Enabled() const;
     void Enabled(bool value);
     int TabIndex() const;
+    // Whether Tab reaches the control, if it takes the focus at all.
+    bool TabStop() const;
+
+    // The name a screen reader says for a control that shows no caption or
+    // text to name it; the control's Name is never said.
+    const std::string& AccessibleName() const;
+    void AccessibleName(const std::string& value);
 
     // Text sizes are points shown as that many pixels; 0 is the default size.
     double TextSize() const;

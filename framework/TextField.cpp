@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QTextBoundaryFinder>
+#include <QValidator>
 
 #include <algorithm>
 #include <limits>
@@ -20,27 +22,63 @@ constexpr int kBorderWidth = 1;
 // The room a line edit leaves between its text margins and its text.
 constexpr int kInnerMargin = 2;
 
+// The number of characters as the user sees them: an emoji, or a letter
+// with its accents, is one character however many UTF-16 units it takes.
+int CharacterCount(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (finder.toNextBoundary() > 0) {
+        ++count;
+    }
+    return count;
+}
+
+// Refuses an edit that takes the text past the field's most characters.
+// The most is the limit, but a longer text set by code stays whole: the
+// most is never below that text, and comes back to the limit once the
+// user's edits have brought the text within it. A refused edit is undone
+// by the line edit itself, so the undo history stays.
+class LimitValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override {
+        return most <= 0 || CharacterCount(input) <= most ? Acceptable : Invalid;
+    }
+
+    // The field's text is now this one, set by code or by the user.
+    void TextIs(const QString& text, bool byCode) {
+        if (limit <= 0) {
+            most = 0;
+        } else if (byCode) {
+            most = std::max(limit, CharacterCount(text));
+        } else if (CharacterCount(text) <= limit) {
+            most = limit;
+        }
+    }
+
+    int limit = 0;
+
+private:
+    int most = 0;
+};
+
 class TextFieldWidget : public QLineEdit {
 public:
-    TextFieldWidget() {
+    TextFieldWidget() : validator(new LimitValidator(this)) {
         // Also a read-only field takes the focus by a click, so that its
         // text can be selected and copied.
         setFocusPolicy(Qt::StrongFocus);
         setMaxLength(std::numeric_limits<int>::max());
+        setValidator(validator);
         // The line edit fills its whole rectangle with the base colour, and
         // the border is drawn over it, so the panel beneath never needs
         // repainting.
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFrame(false);
         Border(true);
-        connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-            // Qt clears the undo history whenever the maximum changes, so
-            // the user's edits lower it only once, when the text is back
-            // within the limit.
-            if (text.size() <= limitText) {
-                FitMaxLength(int(text.size()));
-            }
-        });
+        connect(this, &QLineEdit::textEdited, this,
+                [this](const QString& text) { validator->TextIs(text, false); });
     }
 
     void Border(bool value) {
@@ -50,26 +88,10 @@ public:
         update();
     }
 
-    // The user may type up to limitText characters, but a longer text set
-    // by code stays whole: the field's maximum is never below that text, and
-    // comes back to the limit once the user's edits have brought the text
-    // within it.
-    void FitMaxLength(int textLength) {
-        const int wanted =
-            limitText > 0 ? std::max(limitText, textLength) : std::numeric_limits<int>::max();
-        if (maxLength() != wanted) {
-            // A new maximum sets the text again, which moves the cursor to
-            // its end; the user's cursor stays where it was.
-            const int cursor = cursorPosition();
-            setMaxLength(wanted);
-            setCursorPosition(cursor);
-        }
-    }
-
+    LimitValidator* validator;
     int alignment = 0;
     Color textColor = RGB(0, 0, 0);
     Color backColor = RGB(255, 255, 255);
-    int limitText = 0;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -126,8 +148,10 @@ std::string TextField::Text() const { return View(*this).text().toStdString(); }
 void TextField::Text(const std::string& value) {
     TextFieldWidget& view = View(*this);
     const QString text = QString::fromStdString(value);
-    view.FitMaxLength(int(text.size()));
+    view.validator->TextIs(text, true);
     view.setText(text);
+    // A field filled by code shows its text from the start.
+    view.setCursorPosition(0);
 }
 
 int TextField::Alignment() const { return View(*this).alignment; }
@@ -158,11 +182,11 @@ void TextField::BackColor(Color value) {
 bool TextField::ReadOnly() const { return View(*this).isReadOnly(); }
 void TextField::ReadOnly(bool value) { View(*this).setReadOnly(value); }
 
-int TextField::LimitText() const { return View(*this).limitText; }
+int TextField::LimitText() const { return View(*this).validator->limit; }
 void TextField::LimitText(int value) {
     TextFieldWidget& view = View(*this);
-    view.limitText = value;
-    view.FitMaxLength(int(view.text().size()));
+    view.validator->limit = value;
+    view.validator->TextIs(view.text(), true);
 }
 
 bool TextField::SetOwnProperty(const Property& property) {

@@ -348,7 +348,7 @@ void Window::AddControl(const std::string& name, std::unique_ptr<RectControl> co
     c.window = this;
     c.widget->setParent(impl_->content);
     c.widget->setObjectName(QString::fromStdString(name));
-    c.ApplyAccessibleName();
+    c.ApplyDescription();
     c.Place();
     c.widget->raise();
     c.ApplyVisibility();

@@ -5,6 +5,7 @@
 #include "RectControl.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -23,9 +24,16 @@ struct ControlImpl {
     void Place();
     // Shows or hides the widget once it belongs to a window.
     void ApplyVisibility();
-    // Tells accessibility tools the control's name: as its accessible name,
-    // or as its description when its text is its name.
-    void ApplyAccessibleName();
+    // Tells accessibility tools the control's name as its description, so
+    // that test drivers find it; a screen reader never says it.
+    void ApplyDescription();
+    // What a screen reader says for the control: the text it shows, or where
+    // it shows none, the name the program gave it. A control named by
+    // neither is named by its label (Qt's buddy).
+    void ApplySpokenName();
+    // The control takes the focus as its class does; one that is no tab
+    // stop takes it by a click only.
+    void ApplyFocus();
 
     QPointer<QWidget> widget;
     std::string name;
@@ -44,8 +52,14 @@ struct ControlImpl {
     bool visible = true;
     bool enabled = true;
     int tabIndex = 0;
-    // A label is known to screen readers by its text, its name describing it.
-    bool textIsAccessibleName = false;
+    bool tabStop = true;
+    // How the control's class takes the focus (none for a keypad button),
+    // as its widget was made.
+    Qt::FocusPolicy focus = Qt::NoFocus;
+    // The caption or text the control shows, and the name the program gives
+    // a control that shows none.
+    QString shownText;
+    std::string spokenName;
 
     double textSize = 0;
     int textUnit = 0;

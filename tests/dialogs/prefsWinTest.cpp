@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -56,6 +58,7 @@ TEST_F(prefsWinTest, OpensShownNotModalAndFilledFromTheRecord) {
         {"four decimals", 3, "Description", 3},
         {"decimali outside the items", 7, "Description", -1},
         {"heading longer than the limit stays whole", 1, longText, 1},
+        {"heading of 24 characters", 1, std::string(24, 'h'), 1},
     };
     for (const Filling& row : fillings) {
         Record().decimali = row.decimali;
@@ -72,12 +75,28 @@ TEST_F(prefsWinTest, OpensShownNotModalAndFilledFromTheRecord) {
         EXPECT_EQ(dialog->EditField1()->Text(), row.descrizione) << row.name;
         EXPECT_EQ(dialog->EditField2()->Text(), "V") << row.name;
         EXPECT_EQ(dialog->EditField3()->Text(), "T") << row.name;
+        // Each field shows its text from the start.
+        for (TextField* field :
+             {dialog->EditField1(), dialog->EditField2(), dialog->EditField3()}) {
+            EXPECT_EQ(static_cast<QLineEdit*>(WidgetOf(*field))->cursorPosition(), 0)
+                << row.name << " " << field->Name();
+        }
         dialog->Close();
     }
 }
 
 // How the user leaves the dialog after editing it.
-enum class Leave { Ok, Cancel, CloseBox, Return, Enter, Escape };
+enum class Leave {
+    Ok,
+    Cancel,
+    CloseBox,
+    Return,
+    Enter,
+    Escape,
+    SpaceOnOk,
+    SpaceOnCancel,
+    EscapeOnOk
+};
 
 struct Leaving {
     const char* name;
@@ -105,6 +124,18 @@ void LeaveDialog(prefsWin& dialog, Leave how) {
     case Leave::Escape:
         TypeKey(WidgetOf(*dialog.EditField2()), Qt::Key_Escape, Qt::NoModifier, "\x1b");
         break;
+    case Leave::SpaceOnOk:
+        WidgetOf(*dialog.PushButton2())->setFocus();
+        QTest::keyClick(WidgetOf(*dialog.PushButton2()), Qt::Key_Space);
+        break;
+    case Leave::SpaceOnCancel:
+        WidgetOf(*dialog.PushButton1())->setFocus();
+        QTest::keyClick(WidgetOf(*dialog.PushButton1()), Qt::Key_Space);
+        break;
+    case Leave::EscapeOnOk:
+        WidgetOf(*dialog.PushButton2())->setFocus();
+        TypeKey(WidgetOf(*dialog.PushButton2()), Qt::Key_Escape, Qt::NoModifier, "\x1b");
+        break;
     }
 }
 
@@ -116,6 +147,9 @@ TEST_F(prefsWinTest, OkAndDefaultKeysStoreAllFiveCancelAndCloseBoxNothingAndReop
         {"Cancel", Leave::Cancel, false},
         {"close box", Leave::CloseBox, false},
         {"Escape in a field", Leave::Escape, false},
+        {"Space on the focused OK", Leave::SpaceOnOk, true},
+        {"Space on the focused Cancel", Leave::SpaceOnCancel, false},
+        {"Escape on the focused OK", Leave::EscapeOnOk, false},
     };
     for (const Leaving& row : leavings) {
         Record().decimali = 1;
@@ -219,12 +253,44 @@ TEST_F(prefsWinTest, FourDecimalsApplyFromTheNextRowOnAndChangeNothingShown) {
     EXPECT_EQ(Calculator().ListBox1()->Cell(1, 1), "7.0000");
 }
 
+// A character is what the user sees as one, however many UTF-16 units it
+// takes.
 TEST_F(prefsWinTest, EachFieldRefusesATwentyFifthCharacter) {
+    const struct {
+        const char* name;
+        QString character;
+    } rows[] = {
+        {"letters", QStringLiteral("x")},
+        {"emoji", QString::fromUtf8("\xF0\x9F\x98\x80")},
+    };
     prefsWin* dialog = ChoosePreferences();
-    for (TextField* field : {dialog->EditField1(), dialog->EditField2(), dialog->EditField3()}) {
-        Retype(*field, QString(25, QLatin1Char('x')));
-        EXPECT_EQ(field->Text(), std::string(24, 'x')) << field->Name();
+    for (const auto& row : rows) {
+        for (TextField* field :
+             {dialog->EditField1(), dialog->EditField2(), dialog->EditField3()}) {
+            Retype(*field, row.character.repeated(25));
+            EXPECT_EQ(QString::fromStdString(field->Text()), row.character.repeated(24))
+                << row.name << " " << field->Name();
+        }
     }
+}
+
+// Tab goes through the popup, the three fields and the two buttons in their
+// tab order, and from the last one back to the popup; labels and group
+// boxes are never reached.
+TEST_F(prefsWinTest, TabFromTheLastFieldReachesCancelThenOk) {
+    prefsWin* dialog = ChoosePreferences();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(TopLevelOf(*dialog)));
+    WidgetOf(*dialog->PopupMenu1())->setFocus();
+    const char* const order[] = {"EditField1",  "EditField2",  "EditField3",
+                                 "PushButton1", "PushButton2", "PopupMenu1"};
+    for (const char* next : order) {
+        TypeKey(TopLevelOf(*dialog), Qt::Key_Tab);
+        EXPECT_EQ(TopLevelOf(*dialog)->focusWidget(), WidgetOf(*dialog->ControlByName(next)))
+            << next;
+    }
+    WidgetOf(*dialog->PushButton1())->setFocus();
+    TypeKey(TopLevelOf(*dialog), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(TopLevelOf(*dialog)->focusWidget(), WidgetOf(*dialog->EditField3()));
 }
 
 } // namespace

@@ -250,6 +250,52 @@ TEST_F(ControlsTest, SliderRunsMouseExitWhenThePointerLeaves) {
 }
 
 // ---------------------------------------------------------------------------
+// Focus
+
+// TabStop decides whether Tab reaches a control that takes the focus; one
+// that is no tab stop still takes it by a click. A keypad button and a
+// canvas that accepts no focus never take it.
+TEST_F(ControlsTest, TabReachesEveryControlThatTakesTheFocusAndIsATabStop) {
+    const struct {
+        const char* name;
+        std::unique_ptr<RectControl> (*make)();
+        PropertyList properties;
+        bool byTab;
+        bool byClick;
+    } rows[] = {
+        {"push button", Make<PushButton>, {{"TabStop", true}}, true, true},
+        {"push button, no tab stop", Make<PushButton>, {{"TabStop", false}}, false, true},
+        {"text field", Make<TextField>, {{"TabStop", true}}, true, true},
+        {"text field, no tab stop", Make<TextField>, {{"TabStop", false}}, false, true},
+        {"popup menu, no tab stop", Make<PopupMenu>, {{"TabStop", false}}, false, true},
+        {"slider", Make<Slider>, {{"TabStop", true}}, true, true},
+        {"list", Make<Listbox>, {{"TabStop", true}}, true, true},
+        {"canvas that accepts the focus",
+         Make<Canvas>,
+         {{"TabStop", true}, {"AcceptFocus", true}},
+         true,
+         true},
+        {"canvas that accepts no focus",
+         Make<Canvas>,
+         {{"TabStop", true}, {"AcceptFocus", false}},
+         false,
+         false},
+        {"keypad button",
+         Make<BevelButton>,
+         {{"TabStop", true}, {"AcceptFocus", false}},
+         false,
+         false},
+    };
+    for (const auto& row : rows) {
+        RectControl& control = AddMade(row.name, row.make(), 10, 10, 100, 40, row.properties);
+        const Qt::FocusPolicy policy = WidgetOf(control)->focusPolicy();
+        EXPECT_EQ((policy & Qt::TabFocus) != 0, row.byTab) << row.name;
+        EXPECT_EQ((policy & Qt::ClickFocus) != 0, row.byClick) << row.name;
+        EXPECT_EQ(control.TabStop(), BooleanValue(row.properties.front())) << row.name;
+    }
+}
+
+// ---------------------------------------------------------------------------
 // Buttons
 
 TEST_F(ControlsTest, BevelButtonClickRunsActionOnceNeverTakesFocusAndIsNamedByCaption) {
@@ -269,8 +315,22 @@ TEST_F(ControlsTest, BevelButtonClickRunsActionOnceNeverTakesFocusAndIsNamedByCa
     EXPECT_EQ(widget->accessibleName(), "7");
     button.Caption("8");
     EXPECT_EQ(widget->accessibleName(), "8");
+    EXPECT_EQ(widget->accessibleDescription(), "BevelButton1");
+}
+
+// A picture button is named by what its picture says, never by its Name;
+// a caption, when it has one, is what it reads.
+TEST_F(ControlsTest, PictureButtonIsNamedByTheNameTheProgramGivesIt) {
+    auto& button = Add<BevelButton>("BevelButton1", 30, 30, 80, 80, {{"Caption", ""}});
+    QWidget* widget = WidgetOf(button);
+    EXPECT_EQ(widget->accessibleName(), "");
+    button.AccessibleName("Donate");
+    EXPECT_EQ(widget->accessibleName(), "Donate");
+    button.Caption("9");
+    EXPECT_EQ(widget->accessibleName(), "9");
     button.Caption("");
-    EXPECT_EQ(widget->accessibleName(), "BevelButton1");
+    EXPECT_EQ(widget->accessibleName(), "Donate");
+    EXPECT_EQ(widget->accessibleDescription(), "BevelButton1");
 }
 
 TEST_F(ControlsTest, KeypadCaptionFitsItsKeyUnclipped) {
@@ -342,7 +402,6 @@ TEST_F(ControlsTest, PushButtonClickRunsActionAndKeepsDefaultAndCancel) {
     ok.Action([&](PushButton&) { ++actions; });
     QTest::mouseClick(WidgetOf(ok), Qt::LeftButton);
     EXPECT_EQ(actions, 1);
-    EXPECT_EQ(WidgetOf(ok)->focusPolicy(), Qt::NoFocus);
     ok.Push();
     EXPECT_EQ(actions, 2);
 }
@@ -453,11 +512,44 @@ TEST_F(ControlsTest, TextFieldWithoutLimitKeepsAHundredThousandCharacters) {
     EXPECT_EQ(field.Text(), text);
 }
 
+// The limit counts characters as the user sees them, whatever number of
+// UTF-16 units each one takes.
 TEST_F(ControlsTest, TextFieldRefusesTypingPastItsLimit) {
     auto& field = Add<TextField>("EditField1", 30, 28, 342, 43, {{"LimitText", 24}});
-    field.Text("");
-    QTest::keyClicks(WidgetOf(field), QString(25, QLatin1Char('a')));
-    EXPECT_EQ(field.Text(), std::string(24, 'a'));
+    const struct {
+        const char* name;
+        const char* character;
+    } rows[] = {
+        {"letter", "a"},
+        {"letter with an accent", "\xC3\xA8"},
+        {"emoji", "\xF0\x9F\x98\x80"},
+        {"letter and a combining accent", "e\xCC\x81"},
+        {"flag of two regional indicators", "\xF0\x9F\x87\xAE\xF0\x9F\x87\xB9"},
+    };
+    for (const auto& row : rows) {
+        field.Text("");
+        WidgetOf(field)->setFocus();
+        TypeText(WidgetOf(field), QString::fromUtf8(row.character).repeated(25));
+        std::string kept;
+        for (int i = 0; i < 24; ++i) {
+            kept += row.character;
+        }
+        EXPECT_EQ(field.Text(), kept) << row.name;
+    }
+}
+
+// A field filled by code shows its text from the start, whatever was typed
+// into it before.
+TEST_F(ControlsTest, TextFieldFilledByCodePutsTheCursorAtTheStart) {
+    auto& field = Add<TextField>("EditField1", 30, 28, 342, 43, {{"LimitText", 24}});
+    auto* line = static_cast<QLineEdit*>(WidgetOf(field));
+    for (const std::string& text : {std::string(24, 'h'), std::string(30, 'd'), std::string()}) {
+        line->setFocus();
+        QTest::keyClicks(line, QStringLiteral("typed"));
+        field.Text(text);
+        EXPECT_EQ(line->cursorPosition(), 0) << text;
+        EXPECT_EQ(field.Text(), text);
+    }
 }
 
 struct LimitStep {
@@ -473,7 +565,12 @@ TEST_F(ControlsTest, TextFieldKeepsALongerTextFromCodeUntilTheUserShortensIt) {
     field.Text(std::string(30, 'd'));
     const LimitStep steps[] = {
         {"set by code", [](QWidget*) {}, 30},
-        {"typed at the end", [](QWidget* w) { QTest::keyClick(w, Qt::Key_X); }, 30},
+        {"typed at the end",
+         [](QWidget* w) {
+             QTest::keyClick(w, Qt::Key_End);
+             QTest::keyClick(w, Qt::Key_X);
+         },
+         30},
         {"one deleted", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Backspace); }, 29},
         {"typed after deleting, up to the text from code",
          [](QWidget* w) { QTest::keyClicks(w, QStringLiteral("xx")); }, 30},

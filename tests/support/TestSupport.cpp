@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBoundaryFinder>
 #include <QWidget>
 
 #include <sys/resource.h>
@@ -44,10 +45,16 @@ void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers, cons
 }
 
 void TypeText(QWidget* window, const QString& text) {
-    for (QChar character : text) {
-        const int code = character.toUpper().unicode();
-        Qt::Key key = static_cast<Qt::Key>(code);
-        TypeKey(window, key, Qt::NoModifier, QString(character));
+    // One key per character as the user sees it: an emoji or a letter with
+    // a combining accent arrives as one key event carrying all its units.
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype start = 0, end = finder.toNextBoundary(); end > 0;
+         start = end, end = finder.toNextBoundary()) {
+        const QString character = text.mid(start, end - start);
+        const Qt::Key key = character.size() == 1
+                                ? static_cast<Qt::Key>(character.at(0).toUpper().unicode())
+                                : Qt::Key_unknown;
+        TypeKey(window, key, Qt::NoModifier, character);
     }
 }
 

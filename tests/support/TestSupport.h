@@ -23,7 +23,7 @@ std::vector<std::string>& ShownMessages();
 // when nothing in it has the focus.
 void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString& text = QString());
-// Types each character of the text.
+// Types each character of the text, as the user sees characters.
 void TypeText(QWidget* window, const QString& text);
 
 // Starts the program as its main routine does, up to and including the
