@@ -14,12 +14,15 @@
 #include "TextStreams.h"
 #include "Window1.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
 namespace {
 
-std::int32_t FirstRunLeft() { return CInt32(Screen(0).Width / 2.0 - 445.0); }
+// Half the screen's width less 445; on a screen narrower than that leaves,
+// the left edge stays on the screen, so the menus and the keypad do too.
+std::int32_t FirstRunLeft() { return std::max(0, CInt32(Screen(0).Width / 2.0 - 445.0)); }
 constexpr std::int32_t kFirstRunTop = 50;
 
 // The settings of a first run, when there is no settings file.
@@ -61,16 +64,31 @@ bool ReadSettingsFile(App& app) {
     return true;
 }
 
-bool Overlaps(std::int64_t start, std::int64_t length, std::int64_t otherStart,
-              std::int64_t otherLength) {
-    return start < otherStart + otherLength && otherStart < start + length;
+// Below its top edge, the part of a window that must be on a screen to be
+// reached: the menu bar and the top of the content. The window manager's
+// title bar lies above the top edge.
+constexpr std::int64_t kReachableHeight = 40;
+
+std::int64_t Overlap(std::int64_t start, std::int64_t length, std::int64_t otherStart,
+                     std::int64_t otherLength) {
+    return std::max<std::int64_t>(0, std::min(start + length, otherStart + otherLength) -
+                                         std::max(start, otherStart));
 }
 
-bool OnSomeScreen(const Window& window) {
+// Reached on a screen: the top edge with the menu bar on it, and at least
+// half of the window's width, or of the screen's where the window is wider.
+bool ReachableOn(const Window& window, const ScreenSize& area) {
+    const std::int64_t top = window.Top();
+    const bool topOnScreen =
+        top >= area.Top && top + kReachableHeight <= std::int64_t{area.Top} + area.Height;
+    const std::int64_t wide = std::min(window.Width(), area.Width);
+    return topOnScreen && wide > 0 &&
+           2 * Overlap(window.Left(), window.Width(), area.Left, area.Width) >= wide;
+}
+
+bool Reachable(const Window& window) {
     for (int index = 0; index < ScreenCount(); ++index) {
-        const ScreenSize screen = Screen(index);
-        if (Overlaps(window.Left(), window.Width(), screen.Left, screen.Width) &&
-            Overlaps(window.Top(), window.Height(), screen.Top, screen.Height)) {
+        if (ReachableOn(window, ScreenAvailable(index))) {
             return true;
         }
     }
@@ -78,9 +96,10 @@ bool OnSomeScreen(const Window& window) {
 }
 
 // A place stored on a screen that is gone, or edited by hand, would open
-// the window where nobody sees it: it opens where a first run puts it.
-void KeepOnScreen(Window& window) {
-    if (!OnSomeScreen(window)) {
+// the window where nobody can reach it: it opens where a first run puts it,
+// with its stored size.
+void KeepReachable(Window& window) {
+    if (!Reachable(window)) {
         window.Left(Screen(0).Left + FirstRunLeft());
         window.Top(Screen(0).Top + kFirstRunTop);
     }
@@ -117,7 +136,7 @@ void App::loadPrefs() {
     NotNil(Window1::Get())->Top(winTop);
     NotNil(Window1::Get())->Width(winWidth);
     NotNil(Window1::Get())->Height(winHeight);
-    KeepOnScreen(*NotNil(Window1::Get()));
+    KeepReachable(*NotNil(Window1::Get()));
     NotNil(NotNil(Window1::Get())->Slider1())->Value(tapeSize);
     NotNil(NotNil(Window1::Get())->tRect())->Visible(false);
     NotNil(NotNil(Window1::Get())->tSIze())->Visible(false);

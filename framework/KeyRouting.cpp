@@ -35,7 +35,9 @@ std::string KeyText(const QKeyEvent& event) {
     default:
         break;
     }
-    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+    // A key held with Ctrl, Meta or Alt is a command or a menu's mnemonic,
+    // never a character typed.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
         return {};
     }
     const QString text = event.text();

@@ -14,7 +14,6 @@
 #include <QStyleFactory>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -47,16 +46,12 @@ void ShowReport(const std::string& description) {
 void RuntimeInit(int argc, char** argv) {
     RuntimeState& state = State();
     if (QApplication::instance() == nullptr) {
-        if (!GraphicalDisplayNamed()) {
-            std::fputs(NoDisplayMessage(), stderr);
-            std::exit(1);
-        }
         // Qt reads its own options from the command line; the program takes
         // none, so Qt sees only the program's name.
         static int qtArgc = 1;
         static char name[] = "lumaDex";
         static char* qtArgv[] = {argc > 0 && argv != nullptr ? argv[0] : name, nullptr};
-        state.ownApplication = std::make_unique<QApplication>(qtArgc, qtArgv);
+        state.ownApplication = ConnectToDisplay(qtArgc, qtArgv);
     }
     QApplication::setApplicationName(QStringLiteral("lumaDex"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,13 +3,21 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-ScreenSize Screen(int index) {
+namespace {
+
+ScreenSize Area(int index, QRect (QScreen::*area)() const) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (index < 0 || index >= screens.size()) {
         return {};
     }
-    const QRect area = screens.at(index)->geometry();
-    return {area.width(), area.height(), area.x(), area.y()};
+    const QRect rect = (screens.at(index)->*area)();
+    return {rect.width(), rect.height(), rect.x(), rect.y()};
 }
+
+} // namespace
+
+ScreenSize Screen(int index) { return Area(index, &QScreen::geometry); }
+
+ScreenSize ScreenAvailable(int index) { return Area(index, &QScreen::availableGeometry); }
 
 int ScreenCount() { return static_cast<int>(QGuiApplication::screens().size()); }

@@ -1,12 +1,16 @@
 #pragma once
 
-// Framework-internal: whether Qt can find a display before it is asked to.
-// Qt aborts the process when it cannot connect to one; the runtime checks
-// first and ends with a plain message instead.
+#include <QApplication>
 
-// True where the platform always has a display, or where the environment
-// names one (DISPLAY, WAYLAND_DISPLAY) or a Qt platform (QT_QPA_PLATFORM).
-bool GraphicalDisplayNamed();
+#include <memory>
 
-// The line written to standard error when there is no display.
-const char* NoDisplayMessage();
+// Framework-internal: Qt aborts the process when its platform cannot reach a
+// display, whether none is named, the one named does not exist, or every
+// platform of QT_QPA_PLATFORM fails. The runtime instead ends with one plain
+// line and status 1.
+
+// The application object, connected to a display; where no display can be
+// reached, writes the no-display line to standard error and ends the process
+// with status 1. Qt's messages of a failed start are dropped; those of a
+// start that succeeds are passed on.
+std::unique_ptr<QApplication> ConnectToDisplay(int& argc, char** argv);

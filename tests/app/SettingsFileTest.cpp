@@ -23,6 +23,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -60,7 +61,7 @@ QByteArrayList FileLines() {
 // The file a quit after a first run writes, with the window where the
 // first run put it.
 std::vector<std::string> FirstRunFile() {
-    const std::string left = Str(CInt32(Screen(0).Width / 2.0 - 445.0));
+    const std::string left = Str(std::max(0, CInt32(Screen(0).Width / 2.0 - 445.0)));
     return {"# lumaDex's preferences version",
             "2.1",
             "#",
@@ -292,6 +293,66 @@ std::vector<DamageCase> Damages() {
     cases.push_back({"LineBeyondTheReadBound", Joined(huge)});
     return cases;
 }
+
+// A stored place is kept where the window can be reached: its top edge with
+// the menu bar on the screen and a good part of its width; elsewhere the
+// window opens at the first run's place with its stored size.
+struct PlaceCase {
+    const char* label;
+    int (*top)(const ScreenSize&);
+    int (*left)(const ScreenSize&);
+    bool kept;
+};
+
+void PrintTo(const PlaceCase& place, std::ostream* out) { *out << place.label; }
+
+// Half the part of the 990-pixel window that the screen can show.
+int HalfShown(const ScreenSize& screen) { return std::min(990, screen.Width) / 2; }
+
+const PlaceCase kPlaces[] = {
+    {"AtTheTopLeftCorner", [](const ScreenSize& s) { return s.Top; },
+     [](const ScreenSize& s) { return s.Left; }, true},
+    {"MenuBarJustOnTheScreensFoot", [](const ScreenSize& s) { return s.Top + s.Height - 40; },
+     [](const ScreenSize& s) { return s.Left + 10; }, true},
+    {"HalfPastTheLeftEdge", [](const ScreenSize& s) { return s.Top + 100; },
+     [](const ScreenSize& s) { return s.Left + HalfShown(s) - 990; }, true},
+    {"HalfPastTheRightEdge", [](const ScreenSize& s) { return s.Top + 100; },
+     [](const ScreenSize& s) { return s.Left + s.Width - HalfShown(s); }, true},
+    {"TopEdgeAboveTheScreen", [](const ScreenSize& s) { return s.Top - 689; },
+     [](const ScreenSize& s) { return s.Left + 10; }, false},
+    {"TopEdgeOnePixelAbove", [](const ScreenSize& s) { return s.Top - 1; },
+     [](const ScreenSize& s) { return s.Left + 10; }, false},
+    {"TopEdgeOnTheLastRow", [](const ScreenSize& s) { return s.Top + s.Height - 1; },
+     [](const ScreenSize& s) { return s.Left + 10; }, false},
+    {"MenuBarCutAtTheFoot", [](const ScreenSize& s) { return s.Top + s.Height - 39; },
+     [](const ScreenSize& s) { return s.Left + 10; }, false},
+    {"OneColumnOnTheScreen", [](const ScreenSize& s) { return s.Top + 100; },
+     [](const ScreenSize& s) { return s.Left + s.Width - 1; }, false},
+    {"MostlyPastTheLeftEdge", [](const ScreenSize& s) { return s.Top + 100; },
+     [](const ScreenSize& s) { return s.Left + HalfShown(s) - 991; }, false},
+};
+
+class SettingsPlaceTest : public SettingsFileTest,
+                          public ::testing::WithParamInterface<PlaceCase> {};
+
+TEST_P(SettingsPlaceTest, AStoredPlaceOpensTheWindowWhereItCanBeReached) {
+    const ScreenSize screen = ScreenAvailable(0);
+    const int top = GetParam().top(screen);
+    const int left = GetParam().left(screen);
+    std::vector<std::string> file = FirstRunFile();
+    file[10] = Str(top) + "\t" + Str(left) + "\t990\t690";
+    WriteFile(Joined(file));
+    StartProgramWithSettings();
+    Window1& window = Calculator();
+    const int firstRunLeft = std::max(0, CInt32(Screen(0).Width / 2.0 - 445.0));
+    EXPECT_EQ(window.Top(), GetParam().kept ? top : Screen(0).Top + 50);
+    EXPECT_EQ(window.Left(), GetParam().kept ? left : Screen(0).Left + firstRunLeft);
+    EXPECT_EQ(window.Width(), 990);
+    EXPECT_EQ(window.Height(), 690);
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaceTest, ::testing::ValuesIn(kPlaces),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 class SettingsDamageTest : public SettingsFileTest,
                            public ::testing::WithParamInterface<DamageCase> {};

@@ -94,6 +94,12 @@ TEST_F(KeyRoutingTest, KeysThatTypeNothingDoNotReachTheWindow) {
     TypeKey(top, Qt::Key_Shift, Qt::ShiftModifier);
     TypeKey(top, Qt::Key_F5);
     TypeKey(top, Qt::Key_B, Qt::ControlModifier, QStringLiteral("\x02"));
+    // With a modifier held, a digit key is a command, not a digit typed.
+    for (const Qt::KeyboardModifier modifier :
+         {Qt::ControlModifier, Qt::MetaModifier, Qt::AltModifier}) {
+        TypeKey(top, Qt::Key_7, modifier, QStringLiteral("7"));
+        TypeKey(top, Qt::Key_7, modifier | Qt::KeypadModifier, QStringLiteral("7"));
+    }
     EXPECT_TRUE(window->keys.empty());
 }
 
