@@ -4,11 +4,13 @@
 
 #include "App.h"
 #include "Date.h"
+#include "MsgBox.h"
 #include "NumberText.h"
 #include "PrinterDialog.h"
 #include "TextHelpers.h"
 #include "Window1.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -47,6 +49,15 @@ bool RowFits(const Graphics& g, double y) {
     return y + (g.TextHeight() - g.TextAscent()) <= g.PrintableBottom();
 }
 
+// The rows stand at fixed places below the headings: paper that cannot
+// hold the first row whole cannot show any. The font is left at the rows'.
+bool PaperHoldsARow(Graphics& g) {
+    g.TextFont("Monaco");
+    g.TextSize(16);
+    g.Bold(false);
+    return RowFits(g, kFirstRowY);
+}
+
 // Every row, the tape's length read afresh before each; a page holds
 // capacity + 1 rows where the paper is tall enough, fewer where it is not.
 // A new page begins only for a row still to print, so a last row that
@@ -83,6 +94,15 @@ void Window1::BevelButton22_Action(BevelButton&) {
     const std::string date = Date().LongDate();
     const std::unique_ptr<Graphics> g = OpenPrinterDialog();
     if (g == nullptr) {
+        return;
+    }
+    // Refused before anything is drawn, so that nothing is printed.
+    if (!PaperHoldsARow(*g)) {
+        const int needed =
+            static_cast<int>(std::ceil(kFirstRowY + g->TextHeight() - g->TextAscent()));
+        MsgBox(
+            "The paper is too short to print the tape: its rows need a page that prints at least " +
+            std::to_string(needed) + " points from its top edge. Choose taller paper.");
         return;
     }
     PrintHeadings(*g, date);
