@@ -61,8 +61,8 @@ bool PaperHoldsARow(Graphics& g) {
 // Every row, the tape's length read afresh before each; a page holds
 // capacity + 1 rows where the paper is tall enough, fewer where it is not.
 // A new page begins only for a row still to print, so a last row that
-// fills its page leaves no empty page behind it, and every page takes at
-// least one row, so paper too short for any still comes to an end.
+// fills its page leaves no empty page behind it. The paper holds at least
+// the first row of a page (the Print button refuses paper that does not).
 void PrintRows(Graphics& g, const Listbox& tape) {
     // The headings left the rows' font in place: "Monaco" 16, not bold.
     const std::int32_t h = g.TextHeight();
