@@ -4,11 +4,13 @@
 
 #include "App.h"
 #include "Date.h"
+#include "MsgBox.h"
 #include "NumberText.h"
 #include "PrinterDialog.h"
 #include "TextHelpers.h"
 #include "Window1.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -47,11 +49,20 @@ bool RowFits(const Graphics& g, double y) {
     return y + (g.TextHeight() - g.TextAscent()) <= g.PrintableBottom();
 }
 
+// The rows stand at fixed places below the headings: paper that cannot
+// hold the first row whole cannot show any. The font is left at the rows'.
+bool PaperHoldsARow(Graphics& g) {
+    g.TextFont("Monaco");
+    g.TextSize(16);
+    g.Bold(false);
+    return RowFits(g, kFirstRowY);
+}
+
 // Every row, the tape's length read afresh before each; a page holds
 // capacity + 1 rows where the paper is tall enough, fewer where it is not.
 // A new page begins only for a row still to print, so a last row that
-// fills its page leaves no empty page behind it, and every page takes at
-// least one row, so paper too short for any still comes to an end.
+// fills its page leaves no empty page behind it. The paper holds at least
+// the first row of a page (the Print button refuses paper that does not).
 void PrintRows(Graphics& g, const Listbox& tape) {
     // The headings left the rows' font in place: "Monaco" 16, not bold.
     const std::int32_t h = g.TextHeight();
@@ -83,6 +94,15 @@ void Window1::BevelButton22_Action(BevelButton&) {
     const std::string date = Date().LongDate();
     const std::unique_ptr<Graphics> g = OpenPrinterDialog();
     if (g == nullptr) {
+        return;
+    }
+    // Refused before anything is drawn, so that nothing is printed.
+    if (!PaperHoldsARow(*g)) {
+        const int needed =
+            static_cast<int>(std::ceil(kFirstRowY + g->TextHeight() - g->TextAscent()));
+        MsgBox(
+            "The paper is too short to print the tape: its rows need a page that prints at least " +
+            std::to_string(needed) + " points from its top edge. Choose taller paper.");
         return;
     }
     PrintHeadings(*g, date);

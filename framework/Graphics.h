@@ -7,7 +7,8 @@
 
 // A drawing surface of the printer: one page after another, in points from
 // the page's top left corner (not from the printable area's), y growing
-// downward. The job is complete when the surface is let go.
+// downward. The job is complete when the surface is let go; one let go with
+// nothing drawn on it prints nothing.
 class Graphics {
 public:
     Graphics() = default;

@@ -23,6 +23,7 @@ public:
         setAutoFillBackground(false);
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         baseFont = font();
+        PassPointerThrough();
     }
 
     std::string text;
@@ -32,6 +33,15 @@ public:
     std::function<void()> mouseEnter;
     std::function<void()> mouseExit;
     QFont baseFont;
+
+    // A label that answers no pointer event and cannot be selected is a
+    // picture of its text: the pointer's presses reach whatever lies
+    // beneath it (it may be shown over keys).
+    void PassPointerThrough() {
+        const bool answersPointer = mouseDown || mouseEnter || mouseExit ||
+                                    (textInteractionFlags() & Qt::TextSelectableByMouse);
+        setAttribute(Qt::WA_TransparentForMouseEvents, !answersPointer);
+    }
 
     // A text that would be cut off at its face's full width is set
     // narrower rather than cut.
@@ -166,14 +176,17 @@ void Label::MouseDown(std::function<bool(Label&, int x, int y)> handler) {
     View(*this).mouseDown = [this, handler = std::move(handler)](int x, int y) {
         return handler(*this, x, y);
     };
+    View(*this).PassPointerThrough();
 }
 
 void Label::MouseEnter(std::function<void(Label&)> handler) {
     View(*this).mouseEnter = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).PassPointerThrough();
 }
 
 void Label::MouseExit(std::function<void(Label&)> handler) {
     View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).PassPointerThrough();
 }
 
 bool Label::SetOwnProperty(const Property& property) {
@@ -189,6 +202,7 @@ bool Label::SetOwnProperty(const Property& property) {
     } else if (key == "Selectable") {
         View(*this).setTextInteractionFlags(BooleanValue(property) ? Qt::TextSelectableByMouse
                                                                    : Qt::NoTextInteraction);
+        View(*this).PassPointerThrough();
     } else if (key == "Transparent") {
         // Labels here never paint a background, so every label is transparent.
         BooleanValue(property);

@@ -53,6 +53,18 @@ void StandardEdit(const std::string& name) {
     }
 }
 
+// An item as a Qt action: its caption, its name and its shortcut; choosing
+// it runs the item's command.
+QAction* CommandAction(const MenuItem& item, QObject* parent) {
+    auto* action = new QAction(QString::fromStdString(item.Text()), parent);
+    action->setObjectName(QString::fromStdString(item.Name()));
+    action->setShortcut(ShortcutOf(item.KeyboardShortcut()));
+    const MenuItem* chosen = &item;
+    QObject::connect(action, &QAction::triggered, parent,
+                     [chosen] { Guarded([chosen] { DispatchMenuCommand(*chosen); }); });
+    return action;
+}
+
 void AddItems(const MenuItem& menu, QMenu* target) {
     for (int i = 0; i < menu.Count(); ++i) {
         const MenuItem* item = menu.Item(i);
@@ -60,16 +72,27 @@ void AddItems(const MenuItem& menu, QMenu* target) {
             target->addSeparator()->setObjectName(QString::fromStdString(item->Name()));
             continue;
         }
-        QAction* action = target->addAction(QString::fromStdString(item->Text()));
-        action->setObjectName(QString::fromStdString(item->Name()));
-        action->setShortcut(ShortcutOf(item->KeyboardShortcut()));
         if (item->Count() > 0) {
+            QAction* action = target->addAction(QString::fromStdString(item->Text()));
+            action->setObjectName(QString::fromStdString(item->Name()));
             auto* submenu = new QMenu(target);
             AddItems(*item, submenu);
             action->setMenu(submenu);
         } else {
-            QObject::connect(action, &QAction::triggered, target,
-                             [item] { Guarded([item] { DispatchMenuCommand(*item); }); });
+            target->addAction(CommandAction(*item, target));
+        }
+    }
+}
+
+// The items of the menu and its submenus that have a shortcut, as actions
+// of the window: reached by their shortcuts, shown nowhere.
+void AddShortcutCommands(const MenuItem& menu, QWidget* window, QObject* owner) {
+    for (int i = 0; i < menu.Count(); ++i) {
+        const MenuItem* item = menu.Item(i);
+        if (item->Count() > 0) {
+            AddShortcutCommands(*item, window, owner);
+        } else if (!ShortcutOf(item->KeyboardShortcut()).isEmpty()) {
+            window->addAction(CommandAction(*item, owner));
         }
     }
 }
@@ -100,4 +123,11 @@ QMenuBar* BuildMenuBarWidget(const MenuBar& bar, QWidget* parent) {
         AddItems(*menu, target);
     }
     return widget;
+}
+
+QObject* AddMenuBarShortcuts(const MenuBar& bar, QWidget* window) {
+    auto* owner = new QObject(window);
+    owner->setObjectName(QStringLiteral("MenuBarShortcuts"));
+    AddShortcutCommands(bar, window, owner);
+    return owner;
 }

@@ -22,12 +22,17 @@ std::string CannotSave(const QString& path, const QString& reason) {
 
 // Draws on a paged device whose paint area is the whole paper, scaled so
 // that one unit is one point. A PDF file is the device's output through a
-// QSaveFile, so it appears only once it is complete.
+// QSaveFile, so it appears only once it is complete. The job begins with
+// the first drawing: a surface let go with nothing drawn prints nothing and
+// saves no file.
 class PainterGraphics final : public Graphics {
 public:
     PainterGraphics(std::unique_ptr<QSaveFile> file, std::unique_ptr<QPagedPaintDevice> device,
-                    double printableBottom)
-        : file_(std::move(file)), device_(std::move(device)), printableBottom_(printableBottom) {}
+                    double printableBottom, std::string cannotBegin)
+        : file_(std::move(file)), device_(std::move(device)), printableBottom_(printableBottom),
+          cannotBegin_(std::move(cannotBegin)) {
+        ApplyFont();
+    }
 
     ~PainterGraphics() override {
         if (!painter_.isActive()) {
@@ -38,16 +43,6 @@ public:
         if (file_ && !CommitWhole(*file_, reason)) {
             MsgBox(CannotSave(file_->fileName(), reason));
         }
-    }
-
-    bool Begin() {
-        if (!painter_.begin(device_.get())) {
-            return false;
-        }
-        painter_.scale(device_->logicalDpiX() / 72.0, device_->logicalDpiY() / 72.0);
-        ForeColor(Color{});
-        ApplyFont();
-        return true;
     }
 
     void TextFont(const std::string& name) override {
@@ -63,8 +58,10 @@ public:
         ApplyFont();
     }
     void ForeColor(Color color) override {
-        painter_.setPen(
-            QPen(QColor(color.red, color.green, color.blue), 1.0, Qt::SolidLine, Qt::FlatCap));
+        pen_ = QPen(QColor(color.red, color.green, color.blue), 1.0, Qt::SolidLine, Qt::FlatCap);
+        if (painter_.isActive()) {
+            painter_.setPen(pen_);
+        }
     }
 
     std::int32_t TextHeight() const override {
@@ -76,21 +73,52 @@ public:
     double PrintableBottom() const override { return printableBottom_; }
 
     void DrawString(const std::string& text, double x, double y) override {
-        painter_.drawText(QPointF(x, y), QString::fromStdString(text));
+        if (Begun()) {
+            painter_.drawText(QPointF(x, y), QString::fromStdString(text));
+        }
     }
     void DrawLine(double x1, double y1, double x2, double y2) override {
-        painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        if (Begun()) {
+            painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        }
     }
-    void NextPage() override { device_->newPage(); }
+    void NextPage() override {
+        if (Begun()) {
+            device_->newPage();
+        }
+    }
 
 private:
+    // Begins the job at the first drawing; a device that cannot begin is
+    // reported once and draws nothing.
+    bool Begun() {
+        if (painter_.isActive()) {
+            return true;
+        }
+        if (failed_) {
+            return false;
+        }
+        if (!painter_.begin(device_.get())) {
+            failed_ = true;
+            MsgBox(cannotBegin_);
+            return false;
+        }
+        painter_.scale(device_->logicalDpiX() / 72.0, device_->logicalDpiY() / 72.0);
+        painter_.setPen(pen_);
+        painter_.setFont(font_);
+        return true;
+    }
+
     // Sizes are points, and the painter's unit is the point: the font is
     // sized in its units, unhinted, since hinting for the screen would move
     // the glyphs on paper.
     void ApplyFont() {
         QFont font = MakeFont(family_, size_, bold_, false, false);
         font.setHintingPreference(QFont::PreferNoHinting);
-        painter_.setFont(font);
+        font_ = font;
+        if (painter_.isActive()) {
+            painter_.setFont(font);
+        }
         metrics_ = QFontMetricsF(font);
     }
 
@@ -98,6 +126,10 @@ private:
     std::unique_ptr<QPagedPaintDevice> device_;
     QPainter painter_;
     double printableBottom_;
+    std::string cannotBegin_;
+    bool failed_ = false;
+    QPen pen_{Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap};
+    QFont font_;
     std::string family_ = "System";
     float size_ = 12;
     bool bold_ = false;
@@ -120,12 +152,9 @@ std::unique_ptr<Graphics> PdfGraphics(const QString& path, const QPageLayout& la
     fullPage.setMode(QPageLayout::FullPageMode);
     writer->setPageLayout(fullPage);
     const double bottom = layout.fullRect(QPageLayout::Point).bottom();
-    auto graphics = std::make_unique<PainterGraphics>(std::move(file), std::move(writer), bottom);
-    if (!graphics->Begin()) {
-        MsgBox(CannotSave(path, QStringLiteral("the PDF could not be started")));
-        return nullptr;
-    }
-    return graphics;
+    return std::make_unique<PainterGraphics>(
+        std::move(file), std::move(writer), bottom,
+        CannotSave(path, QStringLiteral("the PDF could not be started")));
 }
 
 std::unique_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer) {
@@ -138,10 +167,6 @@ std::unique_ptr<Graphics> PrinterGraphics(std::unique_ptr<QPrinter> printer) {
     const double bottom = printable.paintRect(QPageLayout::Point).bottom();
     const std::string name = printer->printerName().toStdString();
     printer->setFullPage(true);
-    auto graphics = std::make_unique<PainterGraphics>(nullptr, std::move(printer), bottom);
-    if (!graphics->Begin()) {
-        MsgBox("The printer \"" + name + "\" could not be opened.");
-        return nullptr;
-    }
-    return graphics;
+    return std::make_unique<PainterGraphics>(nullptr, std::move(printer), bottom,
+                                             "The printer \"" + name + "\" could not be opened.");
 }

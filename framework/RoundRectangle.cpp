@@ -7,9 +7,16 @@
 
 namespace {
 
-// A passive rounded panel; mouse presses pass on to the window.
+// A passive rounded panel, a picture only: it never takes the focus, and
+// the pointer's presses reach whatever lies beneath it, as if it were not
+// there (it may be shown over keys).
 class RoundRectangleWidget : public QWidget {
 public:
+    RoundRectangleWidget() {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
     Color fillColor = RGB(255, 255, 255);
     int borderWidth = 1;
     Color borderColor = RGB(0, 0, 0);

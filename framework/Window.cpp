@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "Application.h"
 #include "ControlImpl.h"
 #include "Dispatch.h"
 #include "MenuBarBuilder.h"
@@ -7,6 +8,7 @@
 #include "QtAccess.h"
 #include "QtColor.h"
 #include "RectControl.h"
+#include "Runtime.h"
 #include "WindowImpl.h"
 #include "WindowRegistry.h"
 
@@ -58,6 +60,7 @@ WindowImpl::WindowImpl(Window& window, std::string name)
     content = new ContentWidget(window, top);
     content->setObjectName(QStringLiteral("content"));
     content->setFocusPolicy(Qt::ClickFocus);
+    ServeApplicationMenuBar();
 }
 
 WindowImpl::~WindowImpl() {
@@ -160,6 +163,14 @@ void WindowImpl::OrderTabStops() {
                      [&](const RectControl* a, const RectControl* b) { return path(a) < path(b); });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1]->Impl().widget, focusable[i]->Impl().widget);
+    }
+}
+
+void WindowImpl::ServeApplicationMenuBar() {
+    delete applicationShortcuts.data();
+    const Application* app = RuntimeAppObject();
+    if (menuBar == nullptr && app != nullptr && app->MenuBar() != nullptr) {
+        applicationShortcuts = AddMenuBarShortcuts(*app->MenuBar(), top);
     }
 }
 
@@ -315,6 +326,7 @@ void Window::MenuBar(::MenuBar* bar) {
         impl_->menuBarWidget = BuildMenuBarWidget(*bar, impl_->top);
         impl_->menuBarWidget->show();
     }
+    impl_->ServeApplicationMenuBar();
     impl_->ApplyLimits();
     impl_->top->resize(impl_->width, impl_->height + impl_->MenuBarHeight());
     impl_->ArrangeChrome();

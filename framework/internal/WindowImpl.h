@@ -59,6 +59,9 @@ struct WindowImpl {
     RectControl* ControlOfWidget(const QWidget* widget) const;
     void OrderTabStops();
     void ShowFirstTime();
+    // A window without a menu bar of its own answers the shortcuts of the
+    // application's menu bar; one with its own bar answers only its own.
+    void ServeApplicationMenuBar();
 
     Window& owner;
     std::string registeredName;
@@ -66,6 +69,7 @@ struct WindowImpl {
     ContentWidget* content = nullptr;
     QMenuBar* menuBarWidget = nullptr;
     ::MenuBar* menuBar = nullptr;
+    QPointer<QObject> applicationShortcuts;
 
     std::vector<std::unique_ptr<RectControl>> controls;
     std::unordered_map<std::string, RectControl*> byName;

@@ -8,12 +8,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <ostream>
 #include <string>
 #include <typeinfo>
 
@@ -202,6 +205,121 @@ TEST_F(MenuCommandTest, ShortcutsReachTheirCommandsInTheActiveWindow) {
     EXPECT_EQ(Calculator().Rectangle1()->Left(), 530);
     QTest::keyClick(top, Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(App::Get()->layout, "left");
+}
+
+// A dialog in front, with the keyboard focus where the case puts it, and
+// one shortcut typed there: the application's menu bar serves the dialog,
+// which shows none of its own, and the command runs once.
+struct DialogShortcutCase {
+    const char* name;
+    const char* dialogCommand; // the menu command that brings the dialog up
+    const char* dialog;        // its registered name
+    const char* focused;       // the control with the focus, or "" for none
+    Qt::Key key;
+    std::function<void(Window& dialog)> check;
+};
+
+void PrintTo(const DialogShortcutCase& c, std::ostream* out) { *out << c.name; }
+
+// How often the Preferences command ran during the case.
+int preferencesChosen = 0;
+
+void OpensPreferences(Window&) {
+    EXPECT_EQ(preferencesChosen, 1);
+    Window* prefs = GetImplicitWindow("prefsWin.prefsWin");
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_TRUE(TopLevelOf(*prefs)->isVisible());
+}
+
+void SwitchesTheKeypadOnce(Window&) {
+    EXPECT_EQ(App::Get()->layout, "right");
+    EXPECT_EQ(Window1::Get()->Rectangle1()->Left(), 530);
+}
+
+// Preferences chosen again keeps the one dialog and its unconfirmed edit.
+void KeepsTheOpenPreferences(Window& dialog) {
+    EXPECT_EQ(preferencesChosen, 1);
+    EXPECT_EQ(GetImplicitWindow("prefsWin.prefsWin"), &dialog);
+    auto* field = dynamic_cast<TextField*>(dialog.ControlByName("EditField1"));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->Text(), "edited");
+}
+
+void QuitsAndSavesTheSettings(Window&) {
+    EXPECT_TRUE(RuntimeQuitting());
+    EXPECT_EQ(GetImplicitWindow("Window1.Window1"), nullptr);
+    EXPECT_TRUE(QFile::exists(SettingsFilePath()));
+}
+
+class DialogShortcuts : public MenuCommandTest,
+                        public ::testing::WithParamInterface<DialogShortcutCase> {};
+
+TEST_P(DialogShortcuts, RunTheApplicationsCommandOnce) {
+    const DialogShortcutCase& c = GetParam();
+    ASSERT_FALSE(QFile::exists(SettingsFilePath()));
+    App::Get()->HandleMenuCommand(c.dialogCommand);
+    Window* dialog = GetImplicitWindow(c.dialog);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(MenuBarWidgetOf(*dialog), nullptr);
+    QWidget* top = TopLevelOf(*dialog);
+    QApplication::setActiveWindow(top);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QWidget* target = top;
+    if (*c.focused != '\0') {
+        auto* field = dynamic_cast<TextField*>(dialog->ControlByName(c.focused));
+        ASSERT_NE(field, nullptr);
+        field->Text("edited");
+        target = WidgetOf(*field);
+        // The caret at the start: a field that kept Ctrl+K for itself would
+        // delete the whole text.
+        QTest::keyClick(target, Qt::Key_Home);
+        target->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([target] { return target->hasFocus(); }));
+    }
+    preferencesChosen = 0;
+    App::Get()->AddMenuHandler("FilePreferences", [] {
+        ++preferencesChosen;
+        return App::Get()->FilePreferences_Action();
+    });
+    QTest::keyClick(target, c.key, Qt::ControlModifier);
+    c.check(*dialog);
+}
+
+// clang-format off
+const DialogShortcutCase kDialogShortcutCases[] = {
+    {"PreferencesFromAbout", "FileAboutlumaDex", "aboutWin.aboutWin", "", Qt::Key_K, OpensPreferences},
+    {"SwitchLayoutFromAbout", "FileAboutlumaDex", "aboutWin.aboutWin", "", Qt::Key_L, SwitchesTheKeypadOnce},
+    {"SwitchLayoutFromPreferences", "FilePreferences", "prefsWin.prefsWin", "", Qt::Key_L, SwitchesTheKeypadOnce},
+    {"PreferencesFromItsOwnField", "FilePreferences", "prefsWin.prefsWin", "EditField1", Qt::Key_K, KeepsTheOpenPreferences},
+    {"QuitFromPreferences", "FilePreferences", "prefsWin.prefsWin", "EditField1", Qt::Key_Q, QuitsAndSavesTheSettings},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(MenuBar, DialogShortcuts, ::testing::ValuesIn(kDialogShortcutCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The Edit shortcuts act once on a dialog's focused field, as its own keys.
+TEST_F(MenuCommandTest, EditShortcutsActOnceOnADialogsField) {
+    App::Get()->HandleMenuCommand("FilePreferences");
+    Window* dialog = GetImplicitWindow("prefsWin.prefsWin");
+    ASSERT_NE(dialog, nullptr);
+    auto* field = dynamic_cast<TextField*>(dialog->ControlByName("EditField1"));
+    ASSERT_NE(field, nullptr);
+    QWidget* top = TopLevelOf(*dialog);
+    QApplication::setActiveWindow(top);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QWidget* widget = WidgetOf(*field);
+    widget->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([widget] { return widget->hasFocus(); }));
+    field->Text("ab");
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(widget, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(field->Text(), "");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ab"));
+    QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->Text(), "ab");
+    QTest::keyClick(widget, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->Text(), "");
 }
 
 TEST_F(MenuCommandTest, AnExceptionInAMenuHandlerIsReportedOnceAndTheProgramGoesOn) {

@@ -341,13 +341,30 @@ const ShortPaperCase kShortPaperCases[] = {
     {"A5", Paper(QPageSize(QPageSize::A5)), 80},
     {"LandscapeLetter", Paper(QPageSize(QPageSize::Letter), QPageLayout::Landscape), 80},
     {"LabelRoll4By6Inches", Paper(QPageSize(QSizeF(4, 6), QPageSize::Inch)), 60},
-    // Not even one row fits under the headings: one row a page, still ending.
-    {"LabelTooShortForARow", Paper(QPageSize(QSizeF(2, 1), QPageSize::Inch)), 3},
+    // Just tall enough for the first row: one row a page.
+    {"LabelTallEnoughForOneRow", Paper(QPageSize(QSizeF(2, 1.6), QPageSize::Inch)), 3},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Tape, ShortPaper, ::testing::ValuesIn(kShortPaperCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Paper on which not even the first row would print whole is refused
+// before anything is drawn: the user is told why and no page comes out.
+TEST_F(TapePrintingTest, PaperTooShortForARowIsRefusedAndPrintsNothing) {
+    PrintOn(Paper(QPageSize(QSizeF(2, 1), QPageSize::Inch)));
+    TapeOfRows(3);
+    Print();
+    EXPECT_TRUE(printout.ended);
+    EXPECT_TRUE(printout.texts.empty());
+    EXPECT_TRUE(printout.rules.empty());
+    EXPECT_EQ(printout.pages, 1);
+    EXPECT_FALSE(QFile::exists(PdfPath()));
+    ASSERT_EQ(ShownMessages().size(), 1u);
+    EXPECT_EQ(ShownMessages().front().rfind("The paper is too short to print the tape", 0), 0u)
+        << ShownMessages().front();
+    EXPECT_EQ(Tape().ListCount(), 3);
+}
 
 // ---- Texts -------------------------------------------------------------
 

@@ -161,12 +161,37 @@ TEST_F(TapeViewTest, TheReadOutShowsAboveThePanelsOnEitherSide) {
             TheApp().LayoutSwitch_Action();
         }
         Calculator().Slider1()->Value(switched ? 40 : 50);
-        QWidget* readout = WidgetOf(*Calculator().tSIze());
-        QWidget* content = ContentOf(Calculator());
-        const QPoint centre = readout->geometry().center();
-        EXPECT_EQ(content->childAt(centre), readout) << (switched ? "keypad right" : "keypad left");
+        const QRect backdrop = WidgetOf(*Calculator().tRect())->geometry();
+        const QImage shown = ContentOf(Calculator())->grab().toImage();
+        // Inside the border, above the text: the backdrop's own grey.
+        EXPECT_EQ(shown.pixelColor(backdrop.center().x(), backdrop.top() + 4),
+                  QColor(0x7B, 0x7B, 0x7B))
+            << (switched ? "keypad right" : "keypad left");
         EXPECT_EQ(Calculator().tRect()->Left(), 491);
     }
+}
+
+// The read-out is only a picture of the size: over a right-hand keypad the
+// memory keys beneath it still take the first click, and it takes no focus.
+TEST_F(TapeViewTest, AClickUnderTheShownReadOutReachesTheKeyBeneath) {
+    TheApp().LayoutSwitch_Action();
+    Keys("7");
+    QTest::keyClick(WidgetOf(*Calculator().Slider1()), Qt::Key_Right);
+    ASSERT_TRUE(Calculator().tSIze()->Visible());
+    QWidget* content = ContentOf(Calculator());
+    const QRect readout = WidgetOf(*Calculator().tRect())->geometry();
+    for (BevelButton* key : {Calculator().MAdd(), Calculator().MShow()}) {
+        const QPoint centre = WidgetOf(*key)->geometry().center();
+        ASSERT_TRUE(readout.contains(centre)) << key->Caption();
+        // Through the window system, which finds the widget under the pointer.
+        QTest::mouseClick(content->window()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          content->mapTo(content->window(), centre));
+    }
+    EXPECT_EQ(TheApp().mem, 7.0);
+    EXPECT_EQ(Calculator().LCD()->Text(), "7");
+    EXPECT_TRUE(Calculator().tSIze()->Visible());
+    EXPECT_FALSE(WidgetOf(*Calculator().tRect())->hasFocus());
+    EXPECT_FALSE(WidgetOf(*Calculator().tSIze())->hasFocus());
 }
 
 // ---- numbers too wide for their place ------------------------------------------
