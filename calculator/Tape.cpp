@@ -2,7 +2,11 @@
 
 #include "App.h"
 #include "NumberText.h"
+#include "TapeWalk.h"
 #include "Window1.h"
+
+#include <cstddef>
+#include <vector>
 
 namespace {
 
@@ -21,27 +25,16 @@ void AppendOperand(Listbox& tape, TextField& display, const std::string& op) {
     display.Text("");
 }
 
-// Walks the tape from its first row, strictly left to right: each row's
-// value is combined with the total by the operator of the row before it.
-// A row after an "=" row (a total) or after a total row (no operator) does
-// not enter the total.
-double WalkTape(const Listbox& tape) {
-    const int last = tape.ListCount() - 1;
-    double total = Val(tape.Cell(0, kValueColumn));
-    for (int i = 1; i <= last; ++i) {
-        const double value = Val(tape.Cell(i, kValueColumn));
-        const std::string& op = tape.Cell(i - 1, kOperatorColumn);
-        if (op == "+") {
-            total = total + value;
-        } else if (op == "-") {
-            total = total - value;
-        } else if (op == "*") {
-            total = total * value;
-        } else if (op == "/") {
-            total = total / value;
-        }
+// The value and operator cells of every row, read afresh at each "=": the
+// tape is the only store of the calculation.
+std::vector<TapeRow> TapeRows(const Listbox& tape) {
+    const int count = tape.ListCount();
+    std::vector<TapeRow> rows;
+    rows.reserve(static_cast<size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        rows.push_back({tape.Cell(row, kValueColumn), tape.Cell(row, kOperatorColumn)});
     }
-    return total;
+    return rows;
 }
 
 } // namespace
@@ -51,7 +44,7 @@ void Window1::OperatorStep(const std::string& op) { AppendOperand(Tape(), Displa
 void Window1::calculate() {
     Listbox& tape = Tape();
     AppendOperand(tape, Display(), "=");
-    const double total = WalkTape(tape);
+    const double total = WalkTape(TapeRows(tape));
 
     App& app = TheApp();
     tape.AddRow({app.totale});
