@@ -5,9 +5,6 @@
 #include "TapeWalk.h"
 #include "Window1.h"
 
-#include <cstddef>
-#include <vector>
-
 namespace {
 
 constexpr int kValueColumn = 1;
@@ -25,16 +22,15 @@ void AppendOperand(Listbox& tape, TextField& display, const std::string& op) {
     display.Text("");
 }
 
-// The value and operator cells of every row, read afresh at each "=": the
-// tape is the only store of the calculation.
-std::vector<TapeRow> TapeRows(const Listbox& tape) {
+// Walks the tape's value and operator cells from the first row, read afresh
+// at each "=": the tape is the only store of the calculation.
+double WalkTape(const Listbox& tape) {
+    TapeWalk walk;
     const int count = tape.ListCount();
-    std::vector<TapeRow> rows;
-    rows.reserve(static_cast<size_t>(count));
     for (int row = 0; row < count; ++row) {
-        rows.push_back({tape.Cell(row, kValueColumn), tape.Cell(row, kOperatorColumn)});
+        walk.Row(tape.Cell(row, kValueColumn), tape.Cell(row, kOperatorColumn));
     }
-    return rows;
+    return walk.Total();
 }
 
 } // namespace
@@ -44,7 +40,7 @@ void Window1::OperatorStep(const std::string& op) { AppendOperand(Tape(), Displa
 void Window1::calculate() {
     Listbox& tape = Tape();
     AppendOperand(tape, Display(), "=");
-    const double total = WalkTape(TapeRows(tape));
+    const double total = WalkTape(tape);
 
     App& app = TheApp();
     tape.AddRow({app.totale});

@@ -2,25 +2,19 @@
 
 #include "NumberText.h"
 
-#include <cstddef>
-
-double WalkTape(const std::vector<TapeRow>& rows) {
-    if (rows.empty()) {
-        return 0.0;
+void TapeWalk::Row(const std::string& value, const std::string& op) {
+    const double number = Val(value);
+    if (!started_) {
+        total_ = number;
+        started_ = true;
+    } else if (previousOp_ == "+") {
+        total_ = total_ + number;
+    } else if (previousOp_ == "-") {
+        total_ = total_ - number;
+    } else if (previousOp_ == "*") {
+        total_ = total_ * number;
+    } else if (previousOp_ == "/") {
+        total_ = total_ / number;
     }
-    double total = Val(rows.front().value);
-    for (size_t i = 1; i < rows.size(); ++i) {
-        const double value = Val(rows[i].value);
-        const std::string& op = rows[i - 1].op;
-        if (op == "+") {
-            total = total + value;
-        } else if (op == "-") {
-            total = total - value;
-        } else if (op == "*") {
-            total = total * value;
-        } else if (op == "/") {
-            total = total / value;
-        }
-    }
-    return total;
+    previousOp_ = op;
 }

@@ -12,27 +12,37 @@ namespace {
 constexpr const char* kFirstRunMask = "-#.##";
 constexpr const char* kTwoDecimals = "-#.00";
 
+// The value and operator cells of one tape row.
+struct Row {
+    std::string value;
+    std::string op;
+};
+
 // A tape as the calculator leaves it, and its total as "=" shows it.
 struct Case {
     const char* name;
-    std::vector<TapeRow> rows;
+    std::vector<Row> rows;
     const char* mask;
     const char* total;
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
-class TapeWalk : public ::testing::TestWithParam<Case> {};
+class TapeWalkRows : public ::testing::TestWithParam<Case> {};
 
-TEST_P(TapeWalk, TotalsTheTapeFromItsFirstRow) {
+TEST_P(TapeWalkRows, TotalsTheTapeFromItsFirstRow) {
     const Case& c = GetParam();
-    EXPECT_EQ(Format(WalkTape(c.rows), c.mask), c.total);
+    TapeWalk walk;
+    for (const Row& row : c.rows) {
+        walk.Row(row.value, row.op);
+    }
+    EXPECT_EQ(Format(walk.Total(), c.mask), c.total);
 }
 
 // An operand row holds the value and the operator that closed it, a total
-// row its label's value and no operator.
-TapeRow Op(const char* value, const char* op) { return {value, op}; }
-TapeRow Total(const char* value) { return {value, ""}; }
+// row the total and no operator.
+Row Op(const char* value, const char* op) { return {value, op}; }
+Row Total(const char* value) { return {value, ""}; }
 
 // clang-format off
 const Case kCases[] = {
@@ -67,7 +77,7 @@ const Case kCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Rows, TapeWalk, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Tapes, TapeWalkRows, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<Case>& info) {
                              return std::string(info.param.name);
                          });
