@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "NumberText.h"
+#include "TapeWalk.h"
 #include "Window1.h"
 
 namespace {
@@ -21,27 +22,15 @@ void AppendOperand(Listbox& tape, TextField& display, const std::string& op) {
     display.Text("");
 }
 
-// Walks the tape from its first row, strictly left to right: each row's
-// value is combined with the total by the operator of the row before it.
-// A row after an "=" row (a total) or after a total row (no operator) does
-// not enter the total.
+// Walks the tape's value and operator cells from the first row, read afresh
+// at each "=": the tape is the only store of the calculation.
 double WalkTape(const Listbox& tape) {
-    const int last = tape.ListCount() - 1;
-    double total = Val(tape.Cell(0, kValueColumn));
-    for (int i = 1; i <= last; ++i) {
-        const double value = Val(tape.Cell(i, kValueColumn));
-        const std::string& op = tape.Cell(i - 1, kOperatorColumn);
-        if (op == "+") {
-            total = total + value;
-        } else if (op == "-") {
-            total = total - value;
-        } else if (op == "*") {
-            total = total * value;
-        } else if (op == "/") {
-            total = total / value;
-        }
+    TapeWalk walk;
+    const int count = tape.ListCount();
+    for (int row = 0; row < count; ++row) {
+        walk.Row(tape.Cell(row, kValueColumn), tape.Cell(row, kOperatorColumn));
     }
-    return total;
+    return walk.Total();
 }
 
 } // namespace

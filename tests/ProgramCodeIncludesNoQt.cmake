@@ -1,12 +1,16 @@
 # Fails when a file of app/, calculator/ or dialogs/ includes a Qt header or
 # one of the framework's own headers in framework/internal/. A public
 # framework header doing so would hand both to program code, so the public
-# headers are held to the same rule.
+# headers are held to the same rule. The core (core/) is held to a stricter
+# one: besides the standard library it includes only its own headers, so
+# neither Qt nor any framework header.
 file(GLOB_RECURSE sources ${ROOT}/app/* ${ROOT}/calculator/* ${ROOT}/dialogs/*)
 file(GLOB public_headers ${ROOT}/framework/*.h)
 file(GLOB internal_headers RELATIVE ${ROOT}/framework/internal ${ROOT}/framework/internal/*.h)
+file(GLOB core_sources ${ROOT}/core/*)
+file(GLOB core_headers RELATIVE ${ROOT}/core ${ROOT}/core/*.h)
 set(offenders "")
-foreach(source ${sources} ${public_headers})
+foreach(source ${sources} ${public_headers} ${core_sources})
     file(STRINGS ${source} includes REGEX "^#include")
     foreach(line ${includes})
         if(line MATCHES "#include +<Q" OR line MATCHES "#include +<qt")
@@ -19,8 +23,18 @@ foreach(source ${sources} ${public_headers})
         endforeach()
     endforeach()
 endforeach()
+foreach(source ${core_sources})
+    file(STRINGS ${source} includes REGEX "^#include +\"")
+    foreach(line ${includes})
+        string(REGEX REPLACE "^#include +\"([^\"]+)\".*" "\\1" header "${line}")
+        list(FIND core_headers "${header}" at)
+        if(at EQUAL -1)
+            list(APPEND offenders "${source}: ${line}")
+        endif()
+    endforeach()
+endforeach()
 if(offenders)
     list(JOIN offenders "\n" report)
-    message(FATAL_ERROR "program code reaches Qt or the framework's internals:\n${report}")
+    message(FATAL_ERROR "program code reaches Qt or the framework's internals, or the core reaches beyond itself:\n${report}")
 endif()
-message(STATUS "program code includes no Qt header and no framework-internal header")
+message(STATUS "program code includes no Qt header and no framework-internal header; the core includes only itself")

@@ -71,10 +71,10 @@ TEST(FormatTest, RoundsHalfAwayFromZeroOnTheShownDecimalsForEveryMask) {
         {1.005, {"1.0", "1.01", "1.005", "1.0050", "1.01"}},
         {2.675, {"2.7", "2.68", "2.675", "2.6750", "2.68"}},
         {0.125, {"0.1", "0.13", "0.125", "0.1250", "0.13"}},
-        {-0.004, {"0.0", "0.00", "-0.004", "-0.0040", "0"}},
+        {-0.004, {"-0.0", "-0.00", "-0.004", "-0.0040", "-0"}},
         {-0.05, {"-0.1", "-0.05", "-0.050", "-0.0500", "-0.05"}},
         {9.995, {"10.0", "10.00", "9.995", "9.9950", "10"}},
-        {-0.0, {"0.0", "0.00", "0.000", "0.0000", "0"}},
+        {-0.0, {"-0.0", "-0.00", "-0.000", "-0.0000", "-0"}},
         {1e15,
          {"1000000000000000.0", "1000000000000000.00", "1000000000000000.000",
           "1000000000000000.0000", "1000000000000000"}},
@@ -150,6 +150,22 @@ TEST(StrTest, ReadsBackAsTheValueRoundedToFifteenDigits) {
         const double back = Val(text);
         ASSERT_LE(std::fabs(back - value), std::fabs(value) * 5e-15) << text;
         ASSERT_EQ(Str(back), text);
+    }
+}
+
+TEST(StrTest, TheLargestDoublesReadBackFinite) {
+    // Rounded to 15 digits, the largest double would be 1.79769313486232e308,
+    // beyond the range of a double.
+    EXPECT_EQ(Val(Str(std::numeric_limits<double>::max())), std::numeric_limits<double>::max());
+    double value = std::numeric_limits<double>::max();
+    for (int i = 0; i < 2000; ++i, value = std::nextafter(value, 0.0)) {
+        for (const double x : {value, -value}) {
+            const std::string text = Str(x);
+            const double back = Val(text);
+            ASSERT_TRUE(std::isfinite(back)) << text;
+            ASSERT_LE(std::fabs(back - x), std::fabs(x) * 5e-15) << text;
+            ASSERT_EQ(Str(back), text);
+        }
     }
 }
 

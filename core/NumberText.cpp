@@ -13,8 +13,8 @@ constexpr std::string_view kInfinityText = "INF";
 constexpr std::string_view kNegativeInfinityText = "-INF";
 constexpr std::string_view kNotANumberText = "NAN";
 
-// Significant digits Str writes; 15 digits always survive a round trip
-// through a double.
+// Significant digits Str writes; 15 digits survive a round trip through a
+// double wherever they do not round beyond the largest one.
 constexpr int kStrSignificantDigits = 15;
 
 // A finite number as decimal digits: |value| = 0.<digits> * 10^point.
@@ -92,7 +92,7 @@ void roundDigits(Decimal& d, int count) {
 std::string render(const Decimal& d, int minDecimals, bool showSign) {
     const int count = static_cast<int>(d.digits.size());
     std::string text;
-    if (showSign && d.negative && count > 0) {
+    if (showSign && d.negative) {
         text += '-';
     }
     if (d.point <= 0) {
@@ -201,9 +201,17 @@ std::string Str(double value) {
     if (!std::isfinite(value)) {
         return std::string(nonFiniteText(value));
     }
-    Decimal d = toDecimal(value);
-    roundDigits(d, kStrSignificantDigits);
-    return render(d, 0, true);
+    const Decimal shortest = toDecimal(value);
+    Decimal rounded = shortest;
+    roundDigits(rounded, kStrSignificantDigits);
+    // Zero, of either sign, is written "0".
+    std::string text = render(rounded, 0, !rounded.digits.empty());
+    // Next to the largest double, 15 digits can round to a number beyond it,
+    // which would read back as infinity: such a value is written in full.
+    if (std::isinf(Val(text))) {
+        text = render(shortest, 0, true);
+    }
+    return text;
 }
 
 std::string Str(int32_t value) {

@@ -26,9 +26,10 @@
 double Val(const std::string& text);
 
 // Formats `value` under a mask such as "-#.00" or "-#.##":
-//   "-"  anywhere in the mask: negative values get a leading "-". Without it
-//        the magnitude is shown, as the mask asks for no sign. A value that
-//        rounds to zero never shows a minus sign.
+//   "-"  anywhere in the mask: negative values get a leading "-", also those
+//        that round to zero ("-0.00" for -0.001) and negative zero, which is
+//        what such a text reads back as: it formats to the same text again.
+//        Without a "-" the magnitude is shown, as the mask asks for no sign.
 //   "."  starts the decimals. Without a point the value is rounded to a whole
 //        number.
 //   "0"  after the point: a decimal that is always shown (trailing zeros kept).
@@ -42,7 +43,10 @@ std::string Format(double value, const std::string& mask);
 // Writes `value` with at most 15 significant digits, rounded half away from
 // zero, in plain digits without exponent, trailing zeros or trailing point:
 // 0.1 + 0.2 gives "0.3", 1e20 gives "100000000000000000000", 1e-7 gives
-// "0.0000001", and both zeros give "0".
+// "0.0000001", and both zeros give "0". Where 15 digits would round beyond
+// the largest double, the shortest text that reads back as `value` is
+// written instead, so Val never reads infinity from the text of a finite
+// value.
 std::string Str(double value);
 
 // Decimal digits with a leading "-" for negative values.
