@@ -5,9 +5,9 @@
 
 #include "Controls.h"
 #include "FolderItem.h"
-#include "MsgBox.h"
 #include "NilObjectException.h"
 #include "NumberText.h"
+#include "Report.h"
 #include "Screen.h"
 #include "SettingsLines.h"
 #include "SpecialFolder.h"
@@ -116,11 +116,7 @@ std::string KeypadSide(const App& app) {
 }
 
 void ReportUnsaved(const std::string& path, const std::string& reason) {
-    const std::string message =
-        "The settings could not be saved to \"" + path + "\": " + reason + ".";
-    std::fprintf(stderr, "lumaDex: %s\n", message.c_str());
-    std::fflush(stderr);
-    MsgBox(message);
+    ReportFailure("The settings could not be saved to \"" + path + "\": " + reason + ".");
 }
 
 } // namespace

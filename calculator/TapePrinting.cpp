@@ -4,9 +4,9 @@
 
 #include "App.h"
 #include "Date.h"
-#include "MsgBox.h"
 #include "NumberText.h"
 #include "PrinterDialog.h"
+#include "Report.h"
 #include "TextHelpers.h"
 #include "Window1.h"
 
@@ -100,7 +100,7 @@ void Window1::BevelButton22_Action(BevelButton&) {
     if (!PaperHoldsARow(*g)) {
         const int needed =
             static_cast<int>(std::ceil(kFirstRowY + g->TextHeight() - g->TextAscent()));
-        MsgBox(
+        ReportFailure(
             "The paper is too short to print the tape: its rows need a page that prints at least " +
             std::to_string(needed) + " points from its top edge. Choose taller paper.");
         return;

@@ -1,7 +1,7 @@
 #include "PrinterGraphics.h"
 
 #include "Fonts.h"
-#include "MsgBox.h"
+#include "Report.h"
 #include "SavedFile.h"
 
 #include <QFontMetricsF>
@@ -41,7 +41,7 @@ public:
         painter_.end();
         QString reason;
         if (file_ && !CommitWhole(*file_, reason)) {
-            MsgBox(CannotSave(file_->fileName(), reason));
+            ReportFailure(CannotSave(file_->fileName(), reason));
         }
     }
 
@@ -100,7 +100,7 @@ private:
         }
         if (!painter_.begin(device_.get())) {
             failed_ = true;
-            MsgBox(cannotBegin_);
+            ReportFailure(cannotBegin_);
             return false;
         }
         painter_.scale(device_->logicalDpiX() / 72.0, device_->logicalDpiY() / 72.0);
@@ -141,7 +141,7 @@ private:
 std::unique_ptr<Graphics> PdfGraphics(const QString& path, const QPageLayout& layout) {
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly)) {
-        MsgBox(CannotSave(path, file->errorString()));
+        ReportFailure(CannotSave(path, file->errorString()));
         return nullptr;
     }
     auto writer = std::make_unique<QPdfWriter>(file.get());

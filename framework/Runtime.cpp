@@ -5,15 +5,14 @@
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "KeyRouting.h"
+#include "Report.h"
 #include "Window.h"
 #include "WindowImpl.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QStyleFactory>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -22,7 +21,6 @@ struct RuntimeState {
     std::unique_ptr<QApplication> ownApplication;
     std::unique_ptr<Application> app;
     KeyRouter* keyRouter = nullptr;
-    std::function<void(const std::string&)> reporter;
     bool loopRunning = false;
     bool quitting = false;
     bool quitDone = false;
@@ -33,12 +31,6 @@ struct RuntimeState {
 RuntimeState& State() {
     static RuntimeState state;
     return state;
-}
-
-void ShowReport(const std::string& description) {
-    QMessageBox::critical(nullptr, QStringLiteral("lumaDex"),
-                          QStringLiteral("An unexpected error occurred:\n%1")
-                              .arg(QString::fromStdString(description)));
 }
 
 } // namespace
@@ -149,21 +141,5 @@ void UnhandledException(const std::exception& error) {
 }
 
 void UnhandledException(const std::string& description) {
-    std::fprintf(stderr, "lumaDex: unhandled exception: %s\n", description.c_str());
-    std::fflush(stderr);
-    RuntimeState& state = State();
-    try {
-        if (state.reporter) {
-            state.reporter(description);
-        } else if (QApplication::instance() != nullptr) {
-            ShowReport(description);
-        }
-    } catch (...) {
-        // The report must never raise into the code that called it.
-        std::fputs("lumaDex: the report of an exception failed\n", stderr);
-    }
-}
-
-void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter) {
-    State().reporter = std::move(reporter);
+    ReportFailure(std::string(kUnexpectedError) + description);
 }

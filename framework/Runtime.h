@@ -1,7 +1,7 @@
 #pragma once
 
 #include <exception>
-#include <functional>
+#include <string_view>
 #include <memory>
 #include <string>
 
@@ -31,9 +31,9 @@ void RuntimeOpen();
 void Quit(int code = 0);
 bool RuntimeQuitting();
 
-// The report of an exception that no code caught: a line on standard error
-// and a message box naming it. The program goes on running.
+// The report of an exception that no code caught, made through
+// ReportFailure: kUnexpectedError followed by the exception's description.
+// The program goes on running.
+inline constexpr std::string_view kUnexpectedError = "An unexpected error occurred: ";
 void UnhandledException(const std::exception& error);
 void UnhandledException(const std::string& description);
-// Replaces the message box of the report (tests record reports instead).
-void SetUnhandledExceptionReporter(std::function<void(const std::string&)> reporter);

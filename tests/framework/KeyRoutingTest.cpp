@@ -2,6 +2,7 @@
 #include "ControlImpl.h"
 #include "Controls.h"
 #include "QtAccess.h"
+#include "ReportSeam.h"
 #include "Runtime.h"
 #include "TestSupport.h"
 #include "TextHelpers.h"
@@ -145,8 +146,8 @@ TEST_F(KeyRoutingTest, AnExceptionInAKeyHandlerIsReportedOnceAndTheNextKeyWorks)
 // failure may run a nested event loop (a message box does). The window must
 // outlive the handler that closed it.
 TEST_F(KeyRoutingTest, AWindowClosedByItsKeyHandlerOutlivesTheReportOfAFailure) {
-    SetUnhandledExceptionReporter([](const std::string& description) {
-        ReportedExceptions().push_back(description);
+    SetReportHandler([](const std::string& message) {
+        RecordReport(message);
         QCoreApplication::processEvents();
     });
     KeyWindow* closing = window;

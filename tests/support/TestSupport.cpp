@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "Main.h"
-#include "MsgBoxSeam.h"
+#include "ReportSeam.h"
 #include "Runtime.h"
 #include "SettingsLines.h"
 
@@ -26,11 +26,17 @@ std::vector<std::string>& ShownMessages() {
     return messages;
 }
 
+void RecordReport(const std::string& message) {
+    if (message.starts_with(kUnexpectedError)) {
+        ReportedExceptions().push_back(message.substr(kUnexpectedError.size()));
+    } else {
+        ShownMessages().push_back(message);
+    }
+}
+
 void InitTestRuntime() {
     RuntimeInit(0, nullptr);
-    SetUnhandledExceptionReporter(
-        [](const std::string& description) { ReportedExceptions().push_back(description); });
-    SetMsgBoxHandler([](const std::string& text) { ShownMessages().push_back(text); });
+    SetReportHandler(RecordReport);
 }
 
 void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {

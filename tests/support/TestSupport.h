@@ -12,12 +12,14 @@
 
 class QWidget;
 
-// Prepares the framework inside the test program's QApplication; exception
-// reports and message boxes are recorded instead of shown.
+// Prepares the framework inside the test program's QApplication; reports
+// are recorded instead of shown: those of exceptions that no code caught
+// (their descriptions) in ReportedExceptions, all others in ShownMessages.
 void InitTestRuntime();
 std::vector<std::string>& ReportedExceptions();
-// Message boxes are recorded here instead of shown.
 std::vector<std::string>& ShownMessages();
+// Records one report as InitTestRuntime has reports recorded.
+void RecordReport(const std::string& message);
 
 // Types a key the way a user does: to the focused widget, or to the window
 // when nothing in it has the focus.
