@@ -7,18 +7,14 @@
 
 namespace {
 
-constexpr int kValueColumn = 1;
-constexpr int kOperatorColumn = 2;
-constexpr int kAlignRight = 3;
-
 // Appends a row holding the display's number, formatted by the current
 // mask, with the operator; the display is emptied for the next number.
 void AppendOperand(Listbox& tape, TextField& display, const std::string& op) {
     tape.AddRow({""});
     const int row = tape.LastIndex();
-    tape.Cell(row, kValueColumn, Format(Val(display.Text()), TheApp().decimalFormat));
-    tape.Cell(row, kOperatorColumn, op);
-    tape.CellAlignment(row, kValueColumn, kAlignRight);
+    tape.Cell(row, Window1::kValueColumn, Format(Val(display.Text()), TheApp().decimalFormat));
+    tape.Cell(row, Window1::kOperatorColumn, op);
+    tape.CellAlignment(row, Window1::kValueColumn, Listbox::AlignRight);
     display.Text("");
 }
 
@@ -28,7 +24,7 @@ double WalkTape(const Listbox& tape) {
     TapeWalk walk;
     const int count = tape.ListCount();
     for (int row = 0; row < count; ++row) {
-        walk.Row(tape.Cell(row, kValueColumn), tape.Cell(row, kOperatorColumn));
+        walk.Row(tape.Cell(row, Window1::kValueColumn), tape.Cell(row, Window1::kOperatorColumn));
     }
     return walk.Total();
 }
@@ -46,10 +42,10 @@ void Window1::calculate() {
     tape.AddRow({app.totale});
     const int row = tape.LastIndex();
     const std::string shown = Format(total, app.decimalFormat);
-    tape.Cell(row, kValueColumn, shown);
+    tape.Cell(row, Window1::kValueColumn, shown);
     Display().Text(shown);
-    tape.CellItalic(row, kValueColumn, true);
-    tape.CellAlignment(row, kValueColumn, kAlignRight);
+    tape.CellItalic(row, Window1::kValueColumn, true);
+    tape.CellAlignment(row, Window1::kValueColumn, Listbox::AlignRight);
 
     tape.ScrollPosition(CInt32((tape.TextSize() + 4.0) * tape.ListCount()));
     tape.ListIndex(tape.ListCount() - 1);

@@ -74,11 +74,11 @@ void PrintRows(Graphics& g, const Listbox& tape) {
             line = 0;
         }
         const double y = kFirstRowY + line * h;
-        const std::string description = tape.Cell(i, 0);
+        const std::string description = tape.Cell(i, Window1::kDescriptionColumn);
         g.DrawString(description, kLeftEdge, y);
-        const std::string value = Format(Val(tape.Cell(i, 1)), TheApp().decimalFormat);
+        const std::string value = Format(Val(tape.Cell(i, Window1::kValueColumn)), TheApp().decimalFormat);
         g.DrawString(Right(std::string(16, ' ') + value, 16), kValueX, y);
-        g.DrawString(tape.Cell(i, 2), kOperatorX, y);
+        g.DrawString(tape.Cell(i, Window1::kOperatorColumn), kOperatorX, y);
         if (description == TheApp().totale) {
             DrawRule(g, y + 2);
         }

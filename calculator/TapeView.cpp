@@ -6,12 +6,6 @@
 #include "TextHelpers.h"
 #include "Window1.h"
 
-namespace {
-
-constexpr int kDescriptionColumn = 0;
-
-} // namespace
-
 bool Window1::ListBox1_CellClick(Listbox& list, int row, int column, int, int) {
     if (column == kDescriptionColumn) {
         list.EditCell(row, kDescriptionColumn);

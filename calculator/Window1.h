@@ -20,6 +20,11 @@ public:
     // The open calculator window, created when none is open.
     static Window1* Get();
 
+    // The tape's columns.
+    static constexpr int kDescriptionColumn = 0;
+    static constexpr int kValueColumn = 1;
+    static constexpr int kOperatorColumn = 2;
+
     // The keypad's side, "left" or "right", as the window shows it.
     std::string KeypadSide() const;
     // Puts the keypad panel on the other side of the tape panel; each panel

@@ -29,7 +29,11 @@ public:
     // removed.
     std::string Cell(int row, int column) const;
     void Cell(int row, int column, const std::string& text);
-    // 0 default, 1 left, 2 centre, 3 right.
+    // The alignment codes of cells, and of a text field's text.
+    static constexpr int AlignDefault = 0;
+    static constexpr int AlignLeft = 1;
+    static constexpr int AlignCenter = 2;
+    static constexpr int AlignRight = 3;
     int CellAlignment(int row, int column) const;
     void CellAlignment(int row, int column, int alignment);
     bool CellItalic(int row, int column) const;
