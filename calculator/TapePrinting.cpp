@@ -76,7 +76,8 @@ void PrintRows(Graphics& g, const Listbox& tape) {
         const double y = kFirstRowY + line * h;
         const std::string description = tape.Cell(i, Window1::kDescriptionColumn);
         g.DrawString(description, kLeftEdge, y);
-        const std::string value = Format(Val(tape.Cell(i, Window1::kValueColumn)), TheApp().decimalFormat);
+        const std::string value =
+            Format(Val(tape.Cell(i, Window1::kValueColumn)), TheApp().decimalFormat);
         g.DrawString(Right(std::string(16, ' ') + value, 16), kValueX, y);
         g.DrawString(tape.Cell(i, Window1::kOperatorColumn), kOperatorX, y);
         if (description == TheApp().totale) {
