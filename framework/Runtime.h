@@ -1,9 +1,9 @@
 #pragma once
 
 #include <exception>
-#include <string_view>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class Application;
 

@@ -12,8 +12,8 @@
 class QKeyEvent;
 
 // The key's text: a printable key as its character, the other keys of
-// KeyCodes.h as Chr of their code. Empty for keys that type nothing (modifiers alone, function keys, combinations with the command
-// modifier).
+// KeyCodes.h as Chr of their code. Empty for keys that type nothing (modifiers alone, function
+// keys, combinations with the command modifier).
 std::string KeyText(const QKeyEvent& event);
 
 // Installed on the application: a key typed in a framework window goes to
