@@ -12,8 +12,8 @@
 #include "WindowImpl.h"
 #include "WindowRegistry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -174,6 +174,25 @@ void WindowImpl::ServeApplicationMenuBar() {
     }
 }
 
+namespace {
+
+// The window that a new one is centred over: the active one. A menu chosen
+// from the keyboard may still be up while its command opens a window; the
+// window that the menu belongs to counts then.
+const QWidget* WindowToCentreOver() {
+    const QWidget* active = QApplication::activePopupWidget();
+    if (active == nullptr) {
+        active = QApplication::activeWindow();
+    }
+    while (active != nullptr && active->windowType() == Qt::Popup &&
+           active->parentWidget() != nullptr) {
+        active = active->parentWidget()->window();
+    }
+    return active;
+}
+
+} // namespace
+
 void WindowImpl::ShowFirstTime() {
     Qt::WindowFlags flags =
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
@@ -194,9 +213,10 @@ void WindowImpl::ShowFirstTime() {
         // places it. Either way the whole frame stays on the screen.
         QRect area;
         QScreen* screen = QGuiApplication::primaryScreen();
-        if ((placement == 0 || placement == 1) && QGuiApplication::focusWindow() != nullptr) {
-            area = QGuiApplication::focusWindow()->geometry();
-            screen = QGuiApplication::focusWindow()->screen();
+        const QWidget* active = WindowToCentreOver();
+        if ((placement == 0 || placement == 1) && active != nullptr) {
+            area = active->geometry();
+            screen = active->screen();
         } else if ((placement == 1 || placement == 2) && screen != nullptr) {
             area = screen->availableGeometry();
         }
@@ -312,6 +332,9 @@ const std::string& Window::Title() const { return impl_->title; }
 void Window::Title(const std::string& value) {
     impl_->title = value;
     impl_->top->setWindowTitle(QString::fromStdString(value));
+    // The surface takes the focus from a clicked key that never takes it: a
+    // screen reader then names it as the window is named.
+    impl_->content->setAccessibleName(QString::fromStdString(value));
 }
 
 bool Window::Visible() const { return impl_->visible; }

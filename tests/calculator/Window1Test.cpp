@@ -699,6 +699,9 @@ TEST_F(Window1Test, ScreenReadersHearWhatNamesEachControlNeverItsName) {
             EXPECT_NE(Heard(widget), control) << name << " " << layout.name;
             EXPECT_EQ(widget->accessibleDescription(), control) << name << " " << layout.name;
         }
+        // A click on a keypad key leaves the focus on the window's surface.
+        const Window& window = *GetImplicitWindow(name);
+        EXPECT_EQ(Heard(ContentOf(window)).toStdString(), window.Title()) << name;
     }
     for (const AccessorRow& row : Accessors()) {
         if (row.caption != nullptr) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QWidget>
@@ -43,6 +44,28 @@ protected:
         TypeText(widget, text);
     }
 };
+
+// Chosen from the keyboard, the menu still holds the focus while the
+// command runs: the dialog opens where it opens with no menu up.
+TEST_F(prefsWinTest, OpensInTheSamePlaceWhileAMenuHoldsTheFocus) {
+    QWidget* calculator = TopLevelOf(Calculator());
+    calculator->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(calculator));
+    prefsWin* plain = ChoosePreferences();
+    ASSERT_NE(plain, nullptr);
+    const QPoint expected = TopLevelOf(*plain)->pos();
+    plain->Close();
+    QApplication::processEvents();
+
+    QMenu* file = MenuBarWidgetOf(Calculator())->findChildren<QMenu*>().front();
+    file->popup(QPoint(0, 0));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == file->windowHandle(); }));
+    prefsWin* dialog = ChoosePreferences();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TopLevelOf(*dialog)->pos(), expected);
+    file->hide();
+}
 
 struct Filling {
     const char* name;
