@@ -160,14 +160,20 @@ void ApplyName(RectControl& control, const std::string& name) {
 
 void ApplyInitialParent(RectControl& control, const std::string& parentName) {
     ControlImpl& impl = control.Impl();
-    if (parentName.empty()) {
-        return;
+    RectControl* parent = nullptr;
+    if (!parentName.empty()) {
+        parent = impl.window != nullptr ? impl.window->ControlByName(parentName) : nullptr;
+        if (parent == nullptr || parent == &control) {
+            throw std::invalid_argument("control " + impl.name + ": no enclosing control named " +
+                                        parentName);
+        }
     }
-    RectControl* parent = impl.window != nullptr ? impl.window->ControlByName(parentName) : nullptr;
-    if (parent == nullptr || parent == &control) {
-        throw std::invalid_argument("control " + impl.name + ": no enclosing control named " +
-                                    parentName);
+    // A control has one enclosing control: it leaves the one it had.
+    if (impl.parent != nullptr) {
+        std::erase(impl.parent->Impl().children, &control);
     }
     impl.parent = parent;
-    parent->Impl().children.push_back(&control);
+    if (parent != nullptr) {
+        parent->Impl().children.push_back(&control);
+    }
 }
