@@ -11,19 +11,12 @@
 // ends the stream.
 
 #include "Property.h"
+#include "StreamKeys.h"
 
 #include <cstddef>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-enum class PropertyType { Integer, Boolean, Color, String };
-
-struct StreamKey {
-    std::string_view key;
-    PropertyType type;
-};
 
 // A stream that cannot be read: cut short, a key the class does not have, a
 // missing separator, a Boolean byte other than 00 or 01, or a string count
@@ -40,12 +33,6 @@ private:
     std::string key_;
     std::size_t offset_;
 };
-
-// The keys of the class's streams, in the order in which every stream of the
-// class holds them; "Window" for windows, the control's class name otherwise
-// ("Rectangle", "Listbox", "BevelButton", ...). An unknown class raises
-// std::invalid_argument.
-std::span<const StreamKey> StreamKeys(std::string_view className);
 
 // Decodes the stream of an object of the class into its properties, in
 // stream order. Each key must be one of the class's keys, which gives the

@@ -1,6 +1,7 @@
 #include "BevelButton.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Dispatch.h"
 #include "PictureImpl.h"
 #include "QtColor.h"
@@ -114,9 +115,47 @@ BevelButtonWidget& View(const BevelButton& control) {
     return *control.Impl().As<BevelButtonWidget>();
 }
 
+// Sets a field of the button's face and redraws it.
+template <auto Field, class V> void Redraw(BevelButton& control, const V& value) {
+    View(control).*Field = value;
+    View(control).update();
+}
+
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop, InitialParent, Visible, HelpTag, AutoDeactivate, Enabled,
+    Key("Caption", [](BevelButton& c, const std::string& v) { c.Caption(v); }),
+    Key("CaptionAlign", [](BevelButton& c, std::int32_t v) { c.CaptionAlign(v); }),
+    // The face is the style's own, the caption and icon are centred and the
+    // button is a plain push button without a menu: only the type counts.
+    Ignored<std::int32_t>("CaptionPlacement"),
+    Key("CaptionDelta", [](BevelButton& c, std::int32_t v) { c.CaptionDelta(v); }),
+    Ignored<std::int32_t>("IconAlign"),
+    Key("IconDX", [](BevelButton& c, std::int32_t v) { Redraw<&BevelButtonWidget::iconDX>(c, v); }),
+    Key("IconDY", [](BevelButton& c, std::int32_t v) { Redraw<&BevelButtonWidget::iconDY>(c, v); }),
+    Ignored<std::int32_t>("Bevel"), Ignored<std::int32_t>("HasMenu"),
+    Key("HasBackColor",
+        [](BevelButton& c, bool v) { Redraw<&BevelButtonWidget::hasBackColor>(c, v); }),
+    Key("BackColor", [](BevelButton& c, Color v) { Redraw<&BevelButtonWidget::backColor>(c, v); }),
+    Key("TextColor", [](BevelButton& c, Color v) { c.TextColor(v); }),
+    // A button whose Value is True is drawn pressed in.
+    Key("Value", [](BevelButton& c, bool v) { Redraw<&BevelButtonWidget::value>(c, v); }),
+    Ignored<std::int32_t>("MenuValue"), Ignored<std::int32_t>("ButtonType"),
+    // Buttons never take the focus, whatever the layout says.
+    Ignored<bool>("AcceptFocus"),
+    TextFont, Bold, Italic, Underline,
+};
+// clang-format on
+
 } // namespace
 
-BevelButton::BevelButton() : RectControl(std::make_unique<ControlImpl>(new BevelButtonWidget)) {}
+const std::span<const StreamKey> kBevelButtonKeys = kKeys;
+
+BevelButton::BevelButton()
+    : RectControl(std::make_unique<ControlImpl>(new BevelButtonWidget), kKeys) {}
 
 const std::string& BevelButton::Caption() const { return View(*this).caption; }
 void BevelButton::Caption(const std::string& value) {
@@ -157,45 +196,4 @@ void BevelButton::Push() { View(*this).click(); }
 
 void BevelButton::Action(std::function<void(BevelButton&)> handler) {
     View(*this).action = [this, handler = std::move(handler)] { handler(*this); };
-}
-
-bool BevelButton::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    BevelButtonWidget& view = View(*this);
-    if (key == "Caption") {
-        Caption(StringValue(property));
-    } else if (key == "CaptionAlign") {
-        CaptionAlign(IntegerValue(property));
-    } else if (key == "CaptionDelta") {
-        CaptionDelta(IntegerValue(property));
-    } else if (key == "TextColor") {
-        TextColor(ColorValue(property));
-    } else if (key == "HasBackColor") {
-        view.hasBackColor = BooleanValue(property);
-        view.update();
-    } else if (key == "BackColor") {
-        view.backColor = ColorValue(property);
-        view.update();
-    } else if (key == "IconDX") {
-        view.iconDX = IntegerValue(property);
-        view.update();
-    } else if (key == "IconDY") {
-        view.iconDY = IntegerValue(property);
-        view.update();
-    } else if (key == "Value") {
-        // A button whose Value is True is drawn pressed in.
-        view.value = BooleanValue(property);
-        view.update();
-    } else if (key == "CaptionPlacement" || key == "IconAlign" || key == "Bevel" ||
-               key == "HasMenu" || key == "MenuValue" || key == "ButtonType") {
-        // The face is the style's own, the caption and icon are centred and the
-        // button is a plain push button without a menu: only the type counts.
-        IntegerValue(property);
-    } else if (key == "AcceptFocus") {
-        // Buttons never take the focus, whatever the layout says.
-        BooleanValue(property);
-    } else {
-        return false;
-    }
-    return true;
 }

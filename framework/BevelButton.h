@@ -28,7 +28,4 @@ public:
     // Clicks the button as the user would: runs the Action event.
     void Push();
     void Action(std::function<void(BevelButton&)> handler);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

@@ -1,6 +1,7 @@
 #include "Canvas.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "PictureImpl.h"
 
 #include <QPainter>
@@ -26,29 +27,31 @@ protected:
 
 CanvasWidget& View(const Canvas& control) { return *control.Impl().As<CanvasWidget>(); }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop, Visible, HelpTag, AutoDeactivate, Enabled, UseFocusRing,
+    Key("AcceptFocus", [](Canvas& c, bool v) {
+        c.Impl().focus = v ? Qt::StrongFocus : Qt::NoFocus;
+        c.Impl().ApplyFocus();
+    }),
+    // Qt always draws through a buffer onto the window's background, and a
+    // canvas has no key handling of its own: only the type counts.
+    Ignored<bool>("AcceptTabs"), Ignored<bool>("DoubleBuffer"), Ignored<bool>("EraseBackground"),
+    InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-Canvas::Canvas() : RectControl(std::make_unique<ControlImpl>(new CanvasWidget)) {}
+const std::span<const StreamKey> kCanvasKeys = kKeys;
+
+Canvas::Canvas() : RectControl(std::make_unique<ControlImpl>(new CanvasWidget), kKeys) {}
 
 std::shared_ptr<Picture> Canvas::Backdrop() const { return View(*this).backdrop; }
 void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
     View(*this).backdrop = std::move(picture);
     View(*this).update();
-}
-
-bool Canvas::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "AcceptFocus") {
-        Impl().focus = BooleanValue(property) ? Qt::StrongFocus : Qt::NoFocus;
-        Impl().ApplyFocus();
-    } else if (key == "UseFocusRing") {
-        View(*this).setAttribute(Qt::WA_MacShowFocusRect, BooleanValue(property));
-    } else if (key == "AcceptTabs" || key == "DoubleBuffer" || key == "EraseBackground") {
-        // Qt always draws through a buffer onto the window's background, and a
-        // canvas has no key handling of its own: only the type counts.
-        BooleanValue(property);
-    } else {
-        return false;
-    }
-    return true;
 }

@@ -13,7 +13,4 @@ public:
 
     std::shared_ptr<Picture> Backdrop() const;
     void Backdrop(std::shared_ptr<Picture> picture);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

@@ -1,6 +1,7 @@
 #include "GroupBox.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -20,9 +21,22 @@ protected:
 
 GroupBoxWidget& View(const GroupBox& control) { return *control.Impl().As<GroupBoxWidget>(); }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex,
+    Key("Caption", [](GroupBox& c, const std::string& v) { c.Caption(v); }),
+    Enabled, Visible, HelpTag, AutoDeactivate, TextFont, Bold, Italic, Underline, InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-GroupBox::GroupBox() : RectControl(std::make_unique<ControlImpl>(new GroupBoxWidget)) {}
+const std::span<const StreamKey> kGroupBoxKeys = kKeys;
+
+GroupBox::GroupBox() : RectControl(std::make_unique<ControlImpl>(new GroupBoxWidget), kKeys) {}
 
 const std::string& GroupBox::Caption() const { return View(*this).caption; }
 void GroupBox::Caption(const std::string& value) {
@@ -30,12 +44,4 @@ void GroupBox::Caption(const std::string& value) {
     view.caption = value;
     QString title = QString::fromStdString(value);
     view.setTitle(title.replace(QLatin1Char('&'), QLatin1String("&&")));
-}
-
-bool GroupBox::SetOwnProperty(const Property& property) {
-    if (property.key == "Caption") {
-        Caption(StringValue(property));
-        return true;
-    }
-    return false;
 }

@@ -9,7 +9,4 @@ public:
 
     const std::string& Caption() const;
     void Caption(const std::string& value);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

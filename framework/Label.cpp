@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Dispatch.h"
 #include "Fonts.h"
 #include "QtColor.h"
@@ -125,9 +126,33 @@ void ApplyAlignment(LabelWidget& view) {
     view.setAlignment(horizontal | (view.wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
 }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex,
+    Key("Text", [](Label& c, const std::string& v) { c.Text(v); }),
+    Key("TextAlign", [](Label& c, std::int32_t v) { c.TextAlign(v); }),
+    Key("TextColor", [](Label& c, Color v) { c.TextColor(v); }),
+    Key("Multiline", [](Label& c, bool v) { c.Multiline(v); }),
+    Enabled, Visible,
+    Key("Selectable", [](Label& c, bool v) {
+        View(c).setTextInteractionFlags(v ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        View(c).PassPointerThrough();
+    }),
+    // Labels here never paint a background, so every label is transparent.
+    Ignored<bool>("Transparent"),
+    HelpTag, AutoDeactivate, TextFont, Bold, Italic, Underline,
+    DataSource, DataField, InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget)) {}
+const std::span<const StreamKey> kLabelKeys = kKeys;
+
+Label::Label() : RectControl(std::make_unique<ControlImpl>(new LabelWidget), kKeys) {}
 
 const std::string& Label::Text() const { return View(*this).text; }
 void Label::Text(const std::string& value) {
@@ -187,27 +212,4 @@ void Label::MouseEnter(std::function<void(Label&)> handler) {
 void Label::MouseExit(std::function<void(Label&)> handler) {
     View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
     View(*this).PassPointerThrough();
-}
-
-bool Label::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "Text") {
-        Text(StringValue(property));
-    } else if (key == "TextAlign") {
-        TextAlign(IntegerValue(property));
-    } else if (key == "TextColor") {
-        TextColor(ColorValue(property));
-    } else if (key == "Multiline") {
-        Multiline(BooleanValue(property));
-    } else if (key == "Selectable") {
-        View(*this).setTextInteractionFlags(BooleanValue(property) ? Qt::TextSelectableByMouse
-                                                                   : Qt::NoTextInteraction);
-        View(*this).PassPointerThrough();
-    } else if (key == "Transparent") {
-        // Labels here never paint a background, so every label is transparent.
-        BooleanValue(property);
-    } else {
-        return false;
-    }
-    return true;
 }

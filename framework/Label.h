@@ -27,7 +27,4 @@ public:
     void MouseDown(std::function<bool(Label&, int x, int y)> handler);
     void MouseEnter(std::function<void(Label&)> handler);
     void MouseExit(std::function<void(Label&)> handler);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

@@ -1,6 +1,7 @@
 #include "Listbox.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Fonts.h"
 #include "ListboxView.h"
 
@@ -12,9 +13,84 @@ namespace {
 ListboxView& View(const Listbox& control) { return *control.Impl().As<ListboxView>(); }
 ListboxModel& Rows(const Listbox& control) { return View(control).Model(); }
 
+// Rows are separated by carriage returns, the cells of a row by tabs.
+void SetInitialRows(Listbox& list, const std::string& value) {
+    list.DeleteAllRows();
+    if (value.empty()) {
+        return;
+    }
+    const QStringList rows = QString::fromStdString(value).split(QLatin1Char('\r'));
+    for (const QString& row : rows) {
+        std::vector<std::string> cells;
+        for (const QString& cell : row.split(QLatin1Char('\t'))) {
+            cells.push_back(cell.toStdString());
+        }
+        list.AddRow(cells);
+    }
+}
+
+template <class> struct FieldOf;
+template <class T> struct FieldOf<T ListboxView::*> { using Type = T; };
+
+// Sets a setting of the view, then has the view apply it.
+template <auto Field, void (ListboxView::*Apply)()>
+constexpr auto ViewSetting = [](Listbox& c, typename FieldOf<decltype(Field)>::Type v) {
+    View(c).*Field = v;
+    (View(c).*Apply)();
+};
+
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop, Visible, HelpTag, AutoDeactivate, Enabled,
+    Key("Border", [](Listbox& c, bool v) {
+        View(c).setFrameShape(v ? QFrame::StyledPanel : QFrame::NoFrame);
+    }),
+    Key("ColumnCount", [](Listbox& c, std::int32_t v) { c.ColumnCount(v); }),
+    Key("ColumnWidths", [](Listbox& c, const std::string& v) { c.ColumnWidths(v); }),
+    Key("HasHeading", [](Listbox& c, bool v) { View(c).horizontalHeader()->setVisible(v); }),
+    UseFocusRing,
+    Key("InitialValue", [](Listbox& c, const std::string& v) { SetInitialRows(c, v); }),
+    // Lists here are flat and unsorted, rows are not dragged, and the scroll
+    // settings are the view's own; the values have no effect.
+    Ignored<std::int32_t>("HeadingIndex"),
+    Key("ScrollbarHorizontal",
+        ViewSetting<&ListboxView::hasHorizontalScrollBar, &ListboxView::ApplyScrollBars>),
+    Key("ScrollBarVertical",
+        ViewSetting<&ListboxView::hasVerticalScrollBar, &ListboxView::ApplyScrollBars>),
+    Key("GridLinesHorizontal",
+        ViewSetting<&ListboxView::gridLinesHorizontal, &ListboxView::ApplyGridLines>),
+    Key("GridLinesVertical",
+        ViewSetting<&ListboxView::gridLinesVertical, &ListboxView::ApplyGridLines>),
+    Key("DefaultRowHeight",
+        ViewSetting<&ListboxView::defaultRowHeight, &ListboxView::ApplyRowHeight>),
+    Ignored<std::int32_t>("_ScrollWidth"), Ignored<std::int32_t>("_ScrollOffset"),
+    TextFont, Bold, Italic, Underline,
+    Ignored<bool>("Hierarchical"), Ignored<bool>("EnableDrag"), Ignored<bool>("EnableDragReorder"),
+    Key("RequiresSelection", [](Listbox& c, bool v) { View(c).requiresSelection = v; }),
+    Key("SelectionType", [](Listbox& c, std::int32_t v) {
+        View(c).setSelectionMode(v == 0 ? QAbstractItemView::SingleSelection
+                                        : QAbstractItemView::ExtendedSelection);
+    }),
+    Key("ColumnsResizable", [](Listbox& c, bool v) {
+        View(c).horizontalHeader()->setSectionResizeMode(v ? QHeaderView::Interactive
+                                                           : QHeaderView::Fixed);
+    }),
+    Key("AutoHideScrollbars",
+        ViewSetting<&ListboxView::autoHideScrollBars, &ListboxView::ApplyScrollBars>),
+    DataSource, DataField, InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-Listbox::Listbox() : RectControl(std::make_unique<ControlImpl>(new ListboxView)) { ApplyFont(); }
+const std::span<const StreamKey> kListboxKeys = kKeys;
+
+Listbox::Listbox() : RectControl(std::make_unique<ControlImpl>(new ListboxView), kKeys) {
+    ApplyFont();
+}
 
 int Listbox::ColumnCount() const { return Rows(*this).ColumnCount(); }
 void Listbox::ColumnCount(int value) {
@@ -70,77 +146,6 @@ void Listbox::KeyDown(std::function<bool(Listbox&, const std::string& key)> hand
     Impl().keyDown = [this, handler = std::move(handler)](const std::string& key) {
         return handler(*this, key);
     };
-}
-
-namespace {
-
-// Rows are separated by carriage returns, the cells of a row by tabs.
-void AddInitialRows(Listbox& list, const std::string& value) {
-    if (value.empty()) {
-        return;
-    }
-    const QStringList rows = QString::fromStdString(value).split(QLatin1Char('\r'));
-    for (const QString& row : rows) {
-        std::vector<std::string> cells;
-        for (const QString& cell : row.split(QLatin1Char('\t'))) {
-            cells.push_back(cell.toStdString());
-        }
-        list.AddRow(cells);
-    }
-}
-
-} // namespace
-
-bool Listbox::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    ListboxView& view = View(*this);
-    if (key == "Border") {
-        view.setFrameShape(BooleanValue(property) ? QFrame::StyledPanel : QFrame::NoFrame);
-    } else if (key == "ColumnCount") {
-        ColumnCount(IntegerValue(property));
-    } else if (key == "ColumnWidths") {
-        ColumnWidths(StringValue(property));
-    } else if (key == "HasHeading") {
-        view.horizontalHeader()->setVisible(BooleanValue(property));
-    } else if (key == "UseFocusRing") {
-        view.setAttribute(Qt::WA_MacShowFocusRect, BooleanValue(property));
-    } else if (key == "InitialValue") {
-        DeleteAllRows();
-        AddInitialRows(*this, StringValue(property));
-    } else if (key == "ScrollbarHorizontal") {
-        view.hasHorizontalScrollBar = BooleanValue(property);
-        view.ApplyScrollBars();
-    } else if (key == "ScrollBarVertical") {
-        view.hasVerticalScrollBar = BooleanValue(property);
-        view.ApplyScrollBars();
-    } else if (key == "AutoHideScrollbars") {
-        view.autoHideScrollBars = BooleanValue(property);
-        view.ApplyScrollBars();
-    } else if (key == "GridLinesHorizontal") {
-        view.gridLinesHorizontal = IntegerValue(property);
-        view.ApplyGridLines();
-    } else if (key == "GridLinesVertical") {
-        view.gridLinesVertical = IntegerValue(property);
-        view.ApplyGridLines();
-    } else if (key == "DefaultRowHeight") {
-        view.defaultRowHeight = IntegerValue(property);
-        view.ApplyRowHeight();
-    } else if (key == "SelectionType") {
-        view.setSelectionMode(IntegerValue(property) == 0 ? QAbstractItemView::SingleSelection
-                                                          : QAbstractItemView::ExtendedSelection);
-    } else if (key == "RequiresSelection") {
-        view.requiresSelection = BooleanValue(property);
-    } else if (key == "ColumnsResizable") {
-        view.horizontalHeader()->setSectionResizeMode(
-            BooleanValue(property) ? QHeaderView::Interactive : QHeaderView::Fixed);
-    } else if (key == "HeadingIndex" || key == "_ScrollWidth" || key == "_ScrollOffset" ||
-               key == "Hierarchical" || key == "EnableDrag" || key == "EnableDragReorder") {
-        // Lists here are flat and unsorted, rows are not dragged, and the
-        // scroll settings are the view's own; the values have no effect.
-    } else {
-        return false;
-    }
-    return true;
 }
 
 void Listbox::ApplyFont() {

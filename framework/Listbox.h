@@ -53,6 +53,5 @@ public:
     void KeyDown(std::function<bool(Listbox&, const std::string& key)> handler);
 
 protected:
-    bool SetOwnProperty(const Property& property) override;
     void ApplyFont() override;
 };

@@ -1,6 +1,7 @@
 #include "PopupMenu.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Fonts.h"
 
 #include <QAbstractItemView>
@@ -52,9 +53,35 @@ protected:
 
 PopupWidget& View(const PopupMenu& control) { return *control.Impl().As<PopupWidget>(); }
 
+// Items are separated by carriage returns; line feeds serve as well.
+void SetItems(PopupMenu& control, const std::string& value) {
+    control.DeleteAllRows();
+    const QString items = QString::fromStdString(value);
+    if (!items.isEmpty()) {
+        static const QRegularExpression separator(QStringLiteral("\r\n|\r|\n"));
+        View(control).addItems(items.split(separator));
+    }
+    View(control).FitItems();
+}
+
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop, Enabled,
+    Key("InitialValue", [](PopupMenu& c, const std::string& v) { SetItems(c, v); }),
+    Key("ListIndex", [](PopupMenu& c, std::int32_t v) { c.ListIndex(v); }),
+    Visible, HelpTag, AutoDeactivate, TextFont, Bold, Italic, Underline, DataSource, DataField,
+    InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-PopupMenu::PopupMenu() : RectControl(std::make_unique<ControlImpl>(new PopupWidget)) {
+const std::span<const StreamKey> kPopupMenuKeys = kKeys;
+
+PopupMenu::PopupMenu() : RectControl(std::make_unique<ControlImpl>(new PopupWidget), kKeys) {
     View(*this).baseFont = View(*this).font();
 }
 
@@ -84,23 +111,4 @@ void PopupMenu::ApplyFont() {
     RectControl::ApplyFont();
     View(*this).baseFont = View(*this).font();
     View(*this).FitItems();
-}
-
-bool PopupMenu::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "InitialValue") {
-        // Items are separated by carriage returns; line feeds serve as well.
-        DeleteAllRows();
-        const QString items = QString::fromStdString(StringValue(property));
-        if (!items.isEmpty()) {
-            static const QRegularExpression separator(QStringLiteral("\r\n|\r|\n"));
-            View(*this).addItems(items.split(separator));
-        }
-        View(*this).FitItems();
-    } else if (key == "ListIndex") {
-        ListIndex(IntegerValue(property));
-    } else {
-        return false;
-    }
-    return true;
 }

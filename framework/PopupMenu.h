@@ -17,6 +17,5 @@ public:
     void ListIndex(int index);
 
 protected:
-    bool SetOwnProperty(const Property& property) override;
     void ApplyFont() override;
 };

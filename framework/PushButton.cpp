@@ -1,6 +1,7 @@
 #include "PushButton.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Dispatch.h"
 
 #include <QPushButton>
@@ -28,9 +29,28 @@ public:
 
 PushButtonWidget& View(const PushButton& control) { return *control.Impl().As<PushButtonWidget>(); }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop,
+    Key("Caption", [](PushButton& c, const std::string& v) { c.Caption(v); }),
+    Key("Default", [](PushButton& c, bool v) { c.Default(v); }),
+    Key("Cancel", [](PushButton& c, bool v) { c.Cancel(v); }),
+    Enabled, Visible, HelpTag, AutoDeactivate,
+    // Push buttons take the style's one look; only the type counts.
+    Ignored<std::int32_t>("ButtonStyle"),
+    TextFont, Bold, Italic, Underline, InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-PushButton::PushButton() : RectControl(std::make_unique<ControlImpl>(new PushButtonWidget)) {}
+const std::span<const StreamKey> kPushButtonKeys = kKeys;
+
+PushButton::PushButton()
+    : RectControl(std::make_unique<ControlImpl>(new PushButtonWidget), kKeys) {}
 
 const std::string& PushButton::Caption() const { return View(*this).caption; }
 void PushButton::Caption(const std::string& value) {
@@ -53,21 +73,4 @@ void PushButton::Push() { View(*this).click(); }
 
 void PushButton::Action(std::function<void(PushButton&)> handler) {
     View(*this).action = [this, handler = std::move(handler)] { handler(*this); };
-}
-
-bool PushButton::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "Caption") {
-        Caption(StringValue(property));
-    } else if (key == "Default") {
-        Default(BooleanValue(property));
-    } else if (key == "Cancel") {
-        Cancel(BooleanValue(property));
-    } else if (key == "ButtonStyle") {
-        // Push buttons take the style's one look; only the type counts.
-        IntegerValue(property);
-    } else {
-        return false;
-    }
-    return true;
 }

@@ -20,7 +20,4 @@ public:
     // Clicks the button as the user would: runs the Action event.
     void Push();
     void Action(std::function<void(PushButton&)> handler);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

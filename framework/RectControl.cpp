@@ -1,6 +1,7 @@
 #include "RectControl.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Fonts.h"
 #include "QtAccess.h"
 #include "Window.h"
@@ -37,7 +38,8 @@ void ControlImpl::ApplyFocus() {
 
 QWidget* WidgetOf(const RectControl& control) { return control.Impl().widget; }
 
-RectControl::RectControl(std::unique_ptr<ControlImpl> impl) : impl_(std::move(impl)) {
+RectControl::RectControl(std::unique_ptr<ControlImpl> impl, std::span<const StreamKey> keys)
+    : impl_(std::move(impl)), keys_(keys) {
     impl_->widget->hide();
 }
 
@@ -145,71 +147,33 @@ void RectControl::ApplyFont() {
         MakeFont(impl_->textFont, impl_->textSize, impl_->bold, impl_->italic, impl_->underline));
 }
 
-bool RectControl::SetOwnProperty(const Property&) { return false; }
-
 void RectControl::SetProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "Name") {
-        impl_->name = StringValue(property);
-        impl_->widget->setObjectName(QString::fromStdString(impl_->name));
-        impl_->ApplyDescription();
-    } else if (key == "Left") {
-        Left(IntegerValue(property));
-    } else if (key == "Top") {
-        Top(IntegerValue(property));
-    } else if (key == "Width") {
-        Width(IntegerValue(property));
-    } else if (key == "Height") {
-        Height(IntegerValue(property));
-    } else if (key == "LockLeft") {
-        LockLeft(BooleanValue(property));
-    } else if (key == "LockTop") {
-        LockTop(BooleanValue(property));
-    } else if (key == "LockRight") {
-        LockRight(BooleanValue(property));
-    } else if (key == "LockBottom") {
-        LockBottom(BooleanValue(property));
-    } else if (key == "Visible") {
-        Visible(BooleanValue(property));
-    } else if (key == "Enabled") {
-        Enabled(BooleanValue(property));
-    } else if (key == "TabIndex") {
-        impl_->tabIndex = IntegerValue(property);
-    } else if (key == "TabStop") {
-        impl_->tabStop = BooleanValue(property);
-        impl_->ApplyFocus();
-    } else if (key == "TextFont") {
-        TextFont(StringValue(property));
-    } else if (key == "Bold") {
-        Bold(BooleanValue(property));
-    } else if (key == "Italic") {
-        Italic(BooleanValue(property));
-    } else if (key == "Underline") {
-        Underline(BooleanValue(property));
-    } else if (key == "HelpTag") {
-        impl_->widget->setToolTip(QString::fromStdString(StringValue(property)));
-    } else if (key == "InitialParent") {
-        const std::string& parentName = StringValue(property);
-        if (!parentName.empty()) {
-            RectControl* parent =
-                impl_->window != nullptr ? impl_->window->ControlByName(parentName) : nullptr;
-            if (parent == nullptr || parent == this) {
-                throw std::invalid_argument("control " + impl_->name +
-                                            ": no enclosing control named " + parentName);
-            }
-            impl_->parent = parent;
-            parent->Impl().children.push_back(this);
+    ApplyStreamKey(*this, keys_, property, "control", impl_->name);
+}
+
+void ApplyName(RectControl& control, const std::string& name) {
+    ControlImpl& impl = control.Impl();
+    impl.name = name;
+    impl.widget->setObjectName(QString::fromStdString(name));
+    impl.ApplyDescription();
+}
+
+void ApplyInitialParent(RectControl& control, const std::string& parentName) {
+    ControlImpl& impl = control.Impl();
+    RectControl* parent = nullptr;
+    if (!parentName.empty()) {
+        parent = impl.window != nullptr ? impl.window->ControlByName(parentName) : nullptr;
+        if (parent == nullptr || parent == &control) {
+            throw std::invalid_argument("control " + impl.name + ": no enclosing control named " +
+                                        parentName);
         }
-    } else if (key == "Index" || key == "TabPanelIndex") {
-        // Control arrays and tab panels do not exist here.
-        IntegerValue(property);
-    } else if (key == "AutoDeactivate") {
-        // Controls here are never deactivated with their window.
-        BooleanValue(property);
-    } else if (key == "DataSource" || key == "DataField") {
-        // There is no data binding.
-        StringValue(property);
-    } else if (!SetOwnProperty(property)) {
-        throw std::invalid_argument("control " + impl_->name + " has no property " + key);
+    }
+    // A control has one enclosing control: it leaves the one it had.
+    if (impl.parent != nullptr) {
+        std::erase(impl.parent->Impl().children, &control);
+    }
+    impl.parent = parent;
+    if (parent != nullptr) {
+        parent->Impl().children.push_back(&control);
     }
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Property.h"
+#include "StreamKeys.h"
 
 #include <memory>
+#include <span>
 #include <string>
 
 class Window;
@@ -69,18 +71,19 @@ public:
     bool Underline() const;
     void Underline(bool value);
 
+    // Applies a key of the class's stream through the class's key table.
     void SetProperty(const Property& property) override;
 
     // Framework use only.
     ControlImpl& Impl() const { return *impl_; }
 
 protected:
-    explicit RectControl(std::unique_ptr<ControlImpl> impl);
-    // The class's own keys; answers false for a key the class does not know.
-    virtual bool SetOwnProperty(const Property& property);
+    // Keys is the class's table: every key of its streams, in stream order.
+    RectControl(std::unique_ptr<ControlImpl> impl, std::span<const StreamKey> keys);
     // Called after any font property changed, to refresh the widget's font.
     virtual void ApplyFont();
 
 private:
     std::unique_ptr<ControlImpl> impl_;
+    std::span<const StreamKey> keys_;
 };

@@ -1,6 +1,7 @@
 #include "Rectangle.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "QtColor.h"
 
 #include <QPainter>
@@ -39,9 +40,25 @@ protected:
 
 RectangleWidget& View(const Rectangle& control) { return *control.Impl().As<RectangleWidget>(); }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabIndex,
+    TabPanelIndex, Visible, HelpTag, AutoDeactivate, Enabled,
+    Key("FillColor", [](Rectangle& c, Color v) { c.FillColor(v); }),
+    Key("BorderWidth", [](Rectangle& c, std::int32_t v) { c.BorderWidth(v); }),
+    Key("TopLeftColor", [](Rectangle& c, Color v) { c.TopLeftColor(v); }),
+    Key("BottomRightColor", [](Rectangle& c, Color v) { c.BottomRightColor(v); }),
+    InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-Rectangle::Rectangle() : RectControl(std::make_unique<ControlImpl>(new RectangleWidget)) {}
+const std::span<const StreamKey> kRectangleKeys = kKeys;
+
+Rectangle::Rectangle() : RectControl(std::make_unique<ControlImpl>(new RectangleWidget), kKeys) {}
 
 Color Rectangle::FillColor() const { return View(*this).fillColor; }
 void Rectangle::FillColor(Color value) {
@@ -65,20 +82,4 @@ Color Rectangle::BottomRightColor() const { return View(*this).bottomRightColor;
 void Rectangle::BottomRightColor(Color value) {
     View(*this).bottomRightColor = value;
     View(*this).update();
-}
-
-bool Rectangle::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "FillColor") {
-        FillColor(ColorValue(property));
-    } else if (key == "BorderWidth") {
-        BorderWidth(IntegerValue(property));
-    } else if (key == "TopLeftColor") {
-        TopLeftColor(ColorValue(property));
-    } else if (key == "BottomRightColor") {
-        BottomRightColor(ColorValue(property));
-    } else {
-        return false;
-    }
-    return true;
 }

@@ -16,7 +16,4 @@ public:
     void TopLeftColor(Color value);
     Color BottomRightColor() const;
     void BottomRightColor(Color value);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

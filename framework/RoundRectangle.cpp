@@ -1,6 +1,7 @@
 #include "RoundRectangle.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "QtColor.h"
 
 #include <QPainter>
@@ -47,10 +48,27 @@ RoundRectangleWidget& View(const RoundRectangle& control) {
     return *control.Impl().As<RoundRectangleWidget>();
 }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabIndex,
+    TabPanelIndex, Visible, HelpTag, AutoDeactivate, Enabled,
+    Key("FillColor", [](RoundRectangle& c, Color v) { c.FillColor(v); }),
+    Key("BorderWidth", [](RoundRectangle& c, std::int32_t v) { c.BorderWidth(v); }),
+    Key("BorderColor", [](RoundRectangle& c, Color v) { c.BorderColor(v); }),
+    Key("OvalWidth", [](RoundRectangle& c, std::int32_t v) { c.OvalWidth(v); }),
+    Key("OvalHeight", [](RoundRectangle& c, std::int32_t v) { c.OvalHeight(v); }),
+    InitialParent,
+};
+// clang-format on
+
 } // namespace
 
+const std::span<const StreamKey> kRoundRectangleKeys = kKeys;
+
 RoundRectangle::RoundRectangle()
-    : RectControl(std::make_unique<ControlImpl>(new RoundRectangleWidget)) {}
+    : RectControl(std::make_unique<ControlImpl>(new RoundRectangleWidget), kKeys) {}
 
 Color RoundRectangle::FillColor() const { return View(*this).fillColor; }
 void RoundRectangle::FillColor(Color value) {
@@ -80,22 +98,4 @@ int RoundRectangle::OvalHeight() const { return View(*this).ovalHeight; }
 void RoundRectangle::OvalHeight(int value) {
     View(*this).ovalHeight = value;
     View(*this).update();
-}
-
-bool RoundRectangle::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    if (key == "FillColor") {
-        FillColor(ColorValue(property));
-    } else if (key == "BorderWidth") {
-        BorderWidth(IntegerValue(property));
-    } else if (key == "BorderColor") {
-        BorderColor(ColorValue(property));
-    } else if (key == "OvalWidth") {
-        OvalWidth(IntegerValue(property));
-    } else if (key == "OvalHeight") {
-        OvalHeight(IntegerValue(property));
-    } else {
-        return false;
-    }
-    return true;
 }

@@ -17,7 +17,4 @@ public:
     void OvalWidth(int value);
     int OvalHeight() const;
     void OvalHeight(int value);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

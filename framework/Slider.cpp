@@ -1,6 +1,7 @@
 #include "Slider.h"
 
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Dispatch.h"
 
 #include <QSlider>
@@ -33,9 +34,32 @@ protected:
 
 SliderWidget& View(const Slider& control) { return *control.Impl().As<SliderWidget>(); }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop, Enabled, Visible, HelpTag, AutoDeactivate,
+    Key("Minimum", [](Slider& c, std::int32_t v) { c.Minimum(v); }),
+    Key("Value", [](Slider& c, std::int32_t v) { c.Value(v); }),
+    Key("Maximum", [](Slider& c, std::int32_t v) { c.Maximum(v); }),
+    Key("LineStep", [](Slider& c, std::int32_t v) { c.LineStep(v); }),
+    Key("PageStep", [](Slider& c, std::int32_t v) { c.PageStep(v); }),
+    Key("LiveScroll", [](Slider& c, bool v) { View(c).setTracking(v); }),
+    // 0 none, 1 above, 2 below, 3 on both sides: Qt's tick positions.
+    Key("TickStyle", [](Slider& c, std::int32_t v) {
+        View(c).setTickPosition(v >= 0 && v <= 3 ? static_cast<QSlider::TickPosition>(v)
+                                                 : QSlider::NoTicks);
+    }),
+    InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-Slider::Slider() : RectControl(std::make_unique<ControlImpl>(new SliderWidget)) {}
+const std::span<const StreamKey> kSliderKeys = kKeys;
+
+Slider::Slider() : RectControl(std::make_unique<ControlImpl>(new SliderWidget), kKeys) {}
 
 int Slider::Minimum() const { return View(*this).minimum(); }
 void Slider::Minimum(int value) { View(*this).setMinimum(value); }
@@ -54,30 +78,4 @@ void Slider::ValueChanged(std::function<void(Slider&)> handler) {
 
 void Slider::MouseExit(std::function<void(Slider&)> handler) {
     View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
-}
-
-bool Slider::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    SliderWidget& view = View(*this);
-    if (key == "Minimum") {
-        Minimum(IntegerValue(property));
-    } else if (key == "Maximum") {
-        Maximum(IntegerValue(property));
-    } else if (key == "Value") {
-        Value(IntegerValue(property));
-    } else if (key == "LineStep") {
-        LineStep(IntegerValue(property));
-    } else if (key == "PageStep") {
-        PageStep(IntegerValue(property));
-    } else if (key == "LiveScroll") {
-        view.setTracking(BooleanValue(property));
-    } else if (key == "TickStyle") {
-        // 0 none, 1 above, 2 below, 3 on both sides: Qt's tick positions.
-        const int style = IntegerValue(property);
-        view.setTickPosition(style >= 0 && style <= 3 ? static_cast<QSlider::TickPosition>(style)
-                                                      : QSlider::NoTicks);
-    } else {
-        return false;
-    }
-    return true;
 }

@@ -24,7 +24,4 @@ public:
 
     void ValueChanged(std::function<void(Slider&)> handler);
     void MouseExit(std::function<void(Slider&)> handler);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

@@ -2,6 +2,7 @@
 
 #include "Alignment.h"
 #include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "QtColor.h"
 
 #include <QLineEdit>
@@ -140,9 +141,46 @@ private:
 
 TextFieldWidget& View(const TextField& control) { return *control.Impl().As<TextFieldWidget>(); }
 
+using namespace controlkey;
+
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
+    TabIndex, TabStop,
+    Key("Border", [](TextField& c, bool v) { View(c).Border(v); }),
+    Key("Password", [](TextField& c, bool v) {
+        View(c).setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
+    }),
+    UseFocusRing,
+    Key("TextColor", [](TextField& c, Color v) { c.TextColor(v); }),
+    Key("BackColor", [](TextField& c, Color v) { c.BackColor(v); }),
+    Enabled,
+    // Code formats the numbers it shows; a field has no display format.
+    Ignored<std::string>("Format"),
+    Visible, HelpTag, AutoDeactivate, TextFont, Bold, Italic, Underline,
+    Key("CueText", [](TextField& c, const std::string& v) {
+        View(c).setPlaceholderText(QString::fromStdString(v));
+    }),
+    Key("Text", [](TextField& c, const std::string& v) { c.Text(v); }),
+    Key("Mask", [](TextField& c, const std::string& v) {
+        View(c).setInputMask(QString::fromStdString(v));
+    }),
+    Key("ReadOnly", [](TextField& c, bool v) { c.ReadOnly(v); }),
+    Key("LimitText", [](TextField& c, std::int32_t v) { c.LimitText(v); }),
+    // Tab typed as text and spell checking do not exist in a one-line field
+    // here; only the type counts.
+    Ignored<bool>("AcceptTabs"),
+    Key("Alignment", [](TextField& c, std::int32_t v) { c.Alignment(v); }),
+    Ignored<bool>("AutomaticallyCheckSpelling"),
+    DataSource, DataField, InitialParent,
+};
+// clang-format on
+
 } // namespace
 
-TextField::TextField() : RectControl(std::make_unique<ControlImpl>(new TextFieldWidget)) {}
+const std::span<const StreamKey> kTextFieldKeys = kKeys;
+
+TextField::TextField() : RectControl(std::make_unique<ControlImpl>(new TextFieldWidget), kKeys) {}
 
 std::string TextField::Text() const { return View(*this).text().toStdString(); }
 void TextField::Text(const std::string& value) {
@@ -187,42 +225,4 @@ void TextField::LimitText(int value) {
     TextFieldWidget& view = View(*this);
     view.validator->limit = value;
     view.validator->TextIs(view.text(), true);
-}
-
-bool TextField::SetOwnProperty(const Property& property) {
-    const std::string& key = property.key;
-    TextFieldWidget& view = View(*this);
-    if (key == "Text") {
-        Text(StringValue(property));
-    } else if (key == "Alignment") {
-        Alignment(IntegerValue(property));
-    } else if (key == "TextColor") {
-        TextColor(ColorValue(property));
-    } else if (key == "BackColor") {
-        BackColor(ColorValue(property));
-    } else if (key == "ReadOnly") {
-        ReadOnly(BooleanValue(property));
-    } else if (key == "LimitText") {
-        LimitText(IntegerValue(property));
-    } else if (key == "Border") {
-        view.Border(BooleanValue(property));
-    } else if (key == "Password") {
-        view.setEchoMode(BooleanValue(property) ? QLineEdit::Password : QLineEdit::Normal);
-    } else if (key == "UseFocusRing") {
-        view.setAttribute(Qt::WA_MacShowFocusRect, BooleanValue(property));
-    } else if (key == "CueText") {
-        view.setPlaceholderText(QString::fromStdString(StringValue(property)));
-    } else if (key == "Mask") {
-        view.setInputMask(QString::fromStdString(StringValue(property)));
-    } else if (key == "Format") {
-        // Code formats the numbers it shows; a field has no display format.
-        StringValue(property);
-    } else if (key == "AcceptTabs" || key == "AutomaticallyCheckSpelling") {
-        // Tab typed as text and spell checking do not exist in a one-line
-        // field here; only the type counts.
-        BooleanValue(property);
-    } else {
-        return false;
-    }
-    return true;
 }

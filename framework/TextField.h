@@ -22,7 +22,4 @@ public:
     // The most characters the user may type; 0 is no limit.
     int LimitText() const;
     void LimitText(int value);
-
-protected:
-    bool SetOwnProperty(const Property& property) override;
 };

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ControlImpl.h"
 #include "Dispatch.h"
+#include "KeyTable.h"
 #include "MenuBarBuilder.h"
 #include "NilObjectException.h"
 #include "QtAccess.h"
@@ -401,52 +402,55 @@ bool Window::Event_CancelClose(bool) { return false; }
 bool Window::Event_KeyDown(const std::string&) { return false; }
 bool Window::Event_MouseDown(int, int) { return false; }
 
+namespace {
+
+// Sets the content size and fits the top-level widget to it and the menu bar.
+void ResizeTop(WindowImpl& w, int width, int height) {
+    w.width = width;
+    w.height = height;
+    w.top->resize(w.width, w.height + w.MenuBarHeight());
+}
+
+void ApplyBackColor(WindowImpl& w, Color color) {
+    QPalette palette = w.content->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    w.content->setPalette(palette);
+}
+
+// Window kinds, drawing modes and custom definitions of the original
+// platform (Frame, Composite, FullScreen, LiveResize, MacProcID) are
+// ignored: every window here is a standard one that resizes live.
+// clang-format off
+constexpr StreamKey kKeys[] = {
+    Key("Placement", [](Window& w, std::int32_t v) { w.Impl().placement = v; }),
+    Key("Width", [](Window& w, std::int32_t v) { ResizeTop(w.Impl(), v, w.Impl().height); }),
+    Key("Height", [](Window& w, std::int32_t v) { ResizeTop(w.Impl(), w.Impl().width, v); }),
+    Key("MinWidth", [](Window& w, std::int32_t v) { w.Impl().minWidth = v; }),
+    Key("MinHeight", [](Window& w, std::int32_t v) { w.Impl().minHeight = v; }),
+    Key("MaxWidth", [](Window& w, std::int32_t v) { w.Impl().maxWidth = v; }),
+    Key("MaxHeight", [](Window& w, std::int32_t v) { w.Impl().maxHeight = v; }),
+    Ignored<std::int32_t>("Frame"), Ignored<bool>("Composite"),
+    Key("HasBackColor", [](Window& w, bool v) { w.Impl().content->setAutoFillBackground(v); }),
+    Key("BackColor", [](Window& w, Color v) { ApplyBackColor(w.Impl(), v); }),
+    Key("Title", [](Window& w, const std::string& v) { w.Title(v); }),
+    Key("Visible", [](Window& w, bool v) { w.Impl().visible = v; }),
+    Ignored<bool>("FullScreen"),
+    Key("MenuBarVisible", [](Window& w, bool v) { w.Impl().menuBarVisible = v; }),
+    Key("CloseButton", [](Window& w, bool v) { w.Impl().closeButton = v; }),
+    Key("Resizeable", [](Window& w, bool v) { w.Impl().resizeable = v; }),
+    Ignored<bool>("LiveResize"),
+    Key("MaximizeButton", [](Window& w, bool v) { w.Impl().maximizeButton = v; }),
+    Key("MinimizeButton", [](Window& w, bool v) { w.Impl().minimizeButton = v; }),
+    Ignored<std::int32_t>("MacProcID"),
+};
+// clang-format on
+
+} // namespace
+
+const std::span<const StreamKey> kWindowKeys = kKeys;
+
+// The size limits follow every key: a size, a limit, or whether it resizes.
 void Window::SetProperty(const Property& property) {
-    WindowImpl& w = *impl_;
-    const std::string& key = property.key;
-    if (key == "Width") {
-        w.width = IntegerValue(property);
-        w.top->resize(w.width, w.height + w.MenuBarHeight());
-    } else if (key == "Height") {
-        w.height = IntegerValue(property);
-        w.top->resize(w.width, w.height + w.MenuBarHeight());
-    } else if (key == "MinWidth") {
-        w.minWidth = IntegerValue(property);
-    } else if (key == "MinHeight") {
-        w.minHeight = IntegerValue(property);
-    } else if (key == "MaxWidth") {
-        w.maxWidth = IntegerValue(property);
-    } else if (key == "MaxHeight") {
-        w.maxHeight = IntegerValue(property);
-    } else if (key == "Placement") {
-        w.placement = IntegerValue(property);
-    } else if (key == "Title") {
-        Title(StringValue(property));
-    } else if (key == "Visible") {
-        w.visible = BooleanValue(property);
-    } else if (key == "HasBackColor") {
-        w.content->setAutoFillBackground(BooleanValue(property));
-    } else if (key == "BackColor") {
-        const Color color = ColorValue(property);
-        QPalette palette = w.content->palette();
-        palette.setColor(QPalette::Window, ToQColor(color));
-        w.content->setPalette(palette);
-    } else if (key == "MenuBarVisible") {
-        w.menuBarVisible = BooleanValue(property);
-    } else if (key == "CloseButton") {
-        w.closeButton = BooleanValue(property);
-    } else if (key == "Resizeable") {
-        w.resizeable = BooleanValue(property);
-    } else if (key == "MaximizeButton") {
-        w.maximizeButton = BooleanValue(property);
-    } else if (key == "MinimizeButton") {
-        w.minimizeButton = BooleanValue(property);
-    } else if (key == "Frame" || key == "Composite" || key == "FullScreen" || key == "LiveResize" ||
-               key == "MacProcID") {
-        // Window kinds, drawing modes and custom definitions of the original
-        // platform: every window here is a standard one that resizes live.
-    } else {
-        throw std::invalid_argument("window " + w.registeredName + " has no property " + key);
-    }
-    w.ApplyLimits();
+    ApplyStreamKey(*this, kKeys, property, "window", impl_->registeredName);
+    impl_->ApplyLimits();
 }

@@ -35,7 +35,7 @@ PropertyStreamError ErrorOf(std::string_view bytes, std::string_view className) 
     return PropertyStreamError("", "", 0);
 }
 
-TEST(PropertyStreamTest, KeyTablesHaveTheirClassesKeyCountsWithoutRepeats) {
+TEST(PropertyStreamTest, KeyTablesHaveTheirClassesKeyCountsWithoutRepeatsEachWithAnApplier) {
     const struct {
         const char* className;
         std::size_t keys;
@@ -49,6 +49,9 @@ TEST(PropertyStreamTest, KeyTablesHaveTheirClassesKeyCountsWithoutRepeats) {
         EXPECT_EQ(keys.size(), row.keys) << row.className;
         EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size())
             << row.className;
+        for (const StreamKey& key : StreamKeys(row.className)) {
+            EXPECT_NE(key.apply, nullptr) << row.className << " " << key.key;
+        }
     }
     EXPECT_THROW(StreamKeys("Timer"), std::invalid_argument);
 }

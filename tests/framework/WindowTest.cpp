@@ -232,6 +232,27 @@ TEST_F(WindowTest, MovingAControlMovesEverythingItEnclosesAndNothingElse) {
     EXPECT_EQ(window->ControlByName("Deep")->Parent(), window->ControlByName("Inner"));
 }
 
+TEST_F(WindowTest, AControlGivenAnotherEnclosingControlNoLongerMovesWithTheFirst) {
+    ProbeWindow::onCreate = [](ProbeWindow& w) {
+        AddBox(w, "First", 10, 10, 100, 100, "1100");
+        AddBox(w, "Second", 150, 10, 100, 100, "1100");
+        AddBox(w, "Box", 20, 20, 10, 10, "1100", "First");
+    };
+    ProbeWindow* window = OpenProbe();
+    RectControl* box = window->ControlByName("Box");
+    SetProperties(box, {{"InitialParent", std::string("Second")}});
+    window->ControlByName("First")->Left(60);
+    EXPECT_EQ(box->Left(), 20);
+    window->ControlByName("Second")->Left(160);
+    EXPECT_EQ(box->Left(), 30);
+    EXPECT_EQ(box->Parent(), window->ControlByName("Second"));
+
+    SetProperties(box, {{"InitialParent", std::string()}});
+    window->ControlByName("Second")->Left(150);
+    EXPECT_EQ(box->Left(), 30);
+    EXPECT_EQ(box->Parent(), nullptr);
+}
+
 TEST_F(WindowTest, ALaterControlLiesAboveAnEarlierOne) {
     ProbeWindow::onCreate = [](ProbeWindow& w) {
         AddBox(w, "Below", 10, 10, 100, 100, "1100");
