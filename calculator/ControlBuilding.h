@@ -37,6 +37,10 @@ template <class C> C* FindControl(const Window& window, const std::string& name)
     return dynamic_cast<C*>(window.ControlByName(name));
 }
 
+// FindControl under a short name, which keeps each of a window's control
+// accessors on one line.
+template <class C> constexpr auto Find = &FindControl<C>;
+
 // As FindControl, but a missing control raises NilObjectException.
 template <class C> C* FetchControl(const Window& window, const std::string& name) {
     return NotNil(FindControl<C>(window, name), "FetchControl: no such control");
