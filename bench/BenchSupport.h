@@ -1,10 +1,12 @@
 #pragma once
 
-// What the benchmark programs share: starting the program as its main
-// routine does, typing keys, and the figures they print.
+// What the benchmark programs share: starting and ending the program as its
+// main routine does, typing keys, timing, and the figures they print.
 
 #include "Main.h"
+#include "QtAccess.h"
 #include "Runtime.h"
+#include "Window1.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,6 +15,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -36,15 +39,53 @@ inline bool StartBenchProgram(const char* benchName, int argc, char** argv) {
     return true;
 }
 
+// Ends the program as its main routine does, after the Close event.
+inline int EndBenchProgram() {
+    Finalize();
+    RuntimeExit();
+    return 0;
+}
+
+// The calculator's display, given the focus so typed keys reach it.
+inline QWidget* FocusedDisplay() {
+    QWidget* display = WidgetOf(*Window1::Get()->LCD());
+    display->setFocus();
+    QCoreApplication::processEvents();
+    return display;
+}
+
 inline void Type(QWidget* target, Qt::Key key, const char* text) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
     QApplication::sendEvent(target, &press);
 }
 
+using BenchClock = std::chrono::steady_clock;
+
+inline double Milliseconds(BenchClock::time_point from, BenchClock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Milliseconds from an action to the end of its handler, and to its repaint.
+struct ActionTime {
+    double handled;
+    double painted;
+};
+
 inline double Median(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
 }
+
+// The times of repeated runs of one action.
+struct ActionTimes {
+    std::vector<double> handled;
+    std::vector<double> painted;
+
+    void Add(const ActionTime& time) {
+        handled.push_back(time.handled);
+        painted.push_back(time.painted);
+    }
+};
 
 inline double PeakMegabytes() {
     rusage usage{};

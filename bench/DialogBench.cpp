@@ -3,10 +3,7 @@
 // run builds the dialog anew: it is closed between runs.
 
 #include "BenchSupport.h"
-#include "QtAccess.h"
-#include "Runtime.h"
 #include "Window.h"
-#include "Window1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,10 +11,8 @@
 #include <QMenuBar>
 #include <QWidget>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 
@@ -52,24 +47,19 @@ private:
     QString name_;
 };
 
-struct CommandTime {
-    double handled; // milliseconds from the choice to the end of the command
-    double painted; // milliseconds from the choice to the dialog's first paint
-};
-
-CommandTime TimeCommand(QAction& item, const DialogCommand& command) {
-    using Clock = std::chrono::steady_clock;
+// The repaint timed is the dialog's first paint.
+ActionTime TimeCommand(QAction& item, const DialogCommand& command) {
     PaintWatch watch(command.registeredName);
     qApp->installEventFilter(&watch);
-    const auto start = Clock::now();
+    const auto start = BenchClock::now();
     item.trigger();
-    const auto handled = Clock::now();
+    const auto handled = BenchClock::now();
     QElapsedTimer limit;
     limit.start();
     while (!watch.painted && limit.elapsed() < 5000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    const auto painted = Clock::now();
+    const auto painted = BenchClock::now();
     qApp->removeEventFilter(&watch);
     if (!watch.painted) {
         std::fprintf(stderr, "%s: the dialog was never painted\n", command.title);
@@ -79,8 +69,7 @@ CommandTime TimeCommand(QAction& item, const DialogCommand& command) {
         dialog->Close();
     }
     QCoreApplication::processEvents();
-    return {std::chrono::duration<double, std::milli>(handled - start).count(),
-            std::chrono::duration<double, std::milli>(painted - start).count()};
+    return {Milliseconds(start, handled), Milliseconds(start, painted)};
 }
 
 } // namespace
@@ -99,21 +88,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "no menu item %s\n", command.menuItem);
             return 1;
         }
-        std::vector<double> handled, painted;
-        double first = 0;
+        ActionTimes times;
         for (int i = 0; i < 21; ++i) {
-            const CommandTime time = TimeCommand(*item, command);
-            if (i == 0) {
-                first = time.painted;
-            }
-            handled.push_back(time.handled);
-            painted.push_back(time.painted);
+            times.Add(TimeCommand(*item, command));
         }
-        std::printf("%-12s %12.3f %12.3f %12.3f\n", command.title, Median(handled), Median(painted),
-                    first);
+        std::printf("%-12s %12.3f %12.3f %12.3f\n", command.title, Median(times.handled),
+                    Median(times.painted), times.painted.front());
         std::fflush(stdout);
     }
-    Finalize();
-    RuntimeExit();
-    return 0;
+    return EndBenchProgram();
 }

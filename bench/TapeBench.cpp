@@ -4,33 +4,20 @@
 // framework's key routing, the window's KeyDown, then the repaint.
 
 #include "BenchSupport.h"
-#include "QtAccess.h"
-#include "Runtime.h"
-#include "Window1.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
-struct KeyTime {
-    double handled; // milliseconds from the press to the end of its handler
-    double painted; // milliseconds from the press to the end of its repaint
-};
-
-KeyTime TimeKey(QWidget* target, Qt::Key key, const char* text) {
-    using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
+ActionTime TimeKey(QWidget* target, Qt::Key key, const char* text) {
+    const auto start = BenchClock::now();
     Type(target, key, text);
-    const auto handled = Clock::now();
+    const auto handled = BenchClock::now();
     QCoreApplication::processEvents();
-    const auto painted = Clock::now();
-    return {std::chrono::duration<double, std::milli>(handled - start).count(),
-            std::chrono::duration<double, std::milli>(painted - start).count()};
+    return {Milliseconds(start, handled), Milliseconds(start, BenchClock::now())};
 }
 
 } // namespace
@@ -40,9 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Window1* window = Window1::Get();
-    QWidget* display = WidgetOf(*window->LCD());
-    display->setFocus();
-    QCoreApplication::processEvents();
+    QWidget* display = FocusedDisplay();
 
     std::printf("%8s %22s %22s %10s\n", "rows", "operator key ms", "\"=\" ms", "peak MB");
     std::printf("%8s %11s %10s %11s %10s\n", "", "handled", "painted", "handled", "painted");
@@ -52,24 +37,18 @@ int main(int argc, char** argv) {
             Type(display, Qt::Key_Plus, "+");
         }
         QCoreApplication::processEvents();
-        std::vector<double> operatorHandled, operatorPainted, totalHandled, totalPainted;
+        ActionTimes operatorKey, total;
         for (int i = 0; i < 21; ++i) {
             Type(display, Qt::Key_3, "3");
-            const KeyTime time = TimeKey(display, Qt::Key_Plus, "+");
-            operatorHandled.push_back(time.handled);
-            operatorPainted.push_back(time.painted);
+            operatorKey.Add(TimeKey(display, Qt::Key_Plus, "+"));
         }
         for (int i = 0; i < 11; ++i) {
-            const KeyTime time = TimeKey(display, Qt::Key_Equal, "=");
-            totalHandled.push_back(time.handled);
-            totalPainted.push_back(time.painted);
+            total.Add(TimeKey(display, Qt::Key_Equal, "="));
         }
-        std::printf("%8d %11.3f %10.3f %11.3f %10.3f %10.1f\n", size, Median(operatorHandled),
-                    Median(operatorPainted), Median(totalHandled), Median(totalPainted),
+        std::printf("%8d %11.3f %10.3f %11.3f %10.3f %10.1f\n", size, Median(operatorKey.handled),
+                    Median(operatorKey.painted), Median(total.handled), Median(total.painted),
                     PeakMegabytes());
         std::fflush(stdout);
     }
-    Finalize();
-    RuntimeExit();
-    return 0;
+    return EndBenchProgram();
 }

@@ -5,9 +5,6 @@
 #include "BenchSupport.h"
 #include "PrinterDialogSeam.h"
 #include "PrinterGraphics.h"
-#include "QtAccess.h"
-#include "Runtime.h"
-#include "Window1.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -16,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <chrono>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -24,9 +20,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Window1* window = Window1::Get();
-    QWidget* display = WidgetOf(*window->LCD());
-    display->setFocus();
-    QCoreApplication::processEvents();
+    QWidget* display = FocusedDisplay();
 
     QTemporaryDir folder;
     const QString path = folder.filePath("tape.pdf");
@@ -45,16 +39,13 @@ int main(int argc, char** argv) {
         }
         QCoreApplication::processEvents();
         const double before = PeakMegabytes();
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = BenchClock::now();
         window->BevelButton22_Action(*window->BevelButton22());
-        const auto end = std::chrono::steady_clock::now();
         std::printf("%8d %10.3f %10.0f %14.1f %13.1f\n", size,
-                    std::chrono::duration<double>(end - start).count(),
+                    Milliseconds(start, BenchClock::now()) / 1000.0,
                     static_cast<double>(QFileInfo(path).size()) / 1024.0, before, PeakMegabytes());
         std::fflush(stdout);
     }
     SetPrinterDialogSeam({});
-    Finalize();
-    RuntimeExit();
-    return 0;
+    return EndBenchProgram();
 }

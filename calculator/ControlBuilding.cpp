@@ -1,23 +1,9 @@
 #include "ControlBuilding.h"
 
+#include <stdexcept>
+
 void ApplyWindowStream(Window& window, std::string_view stream) {
     SetProperties(&window, ReadPropertyStream(stream, "Window"));
-}
-
-void CheckControlLayout(const ControlLayout& layout, std::string_view className, bool hasTextSize,
-                        bool showsPicture, bool picture) {
-    const std::string control(layout.name);
-    if (layout.className != className) {
-        throw std::invalid_argument("control " + control + " is a " +
-                                    std::string(layout.className) + ", not a " +
-                                    std::string(className));
-    }
-    if (layout.textSize && !hasTextSize) {
-        throw std::invalid_argument("control " + control + " has no text size");
-    }
-    if (picture && !showsPicture) {
-        throw std::invalid_argument("control " + control + " shows no picture");
-    }
 }
 
 void LabelControls(const Window& window, std::span<const LabelledControl> labels) {
@@ -35,41 +21,37 @@ void NameControls(const Window& window, std::span<const SpokenName> names) {
 }
 
 RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
-                                 std::shared_ptr<Picture> picture) {
-    const std::string_view name = layout.className;
-    if (name == ControlClassName<Rectangle>()) {
-        return BuildControl<Rectangle>(window, layout, std::move(picture));
+                                 std::shared_ptr<Picture> picture, const std::type_info* as) {
+    const std::string name(layout.name);
+    const std::string className(layout.className);
+    std::unique_ptr<RectControl> created = CreateControl(className);
+    const RectControl& made = *created;
+    if (as != nullptr && typeid(made) != *as) {
+        throw std::invalid_argument("control " + name + " is a " + className +
+                                    ", not the class it is built as");
     }
-    if (name == ControlClassName<RoundRectangle>()) {
-        return BuildControl<RoundRectangle>(window, layout, std::move(picture));
+    // The classes that show text are those whose streams set a font.
+    const bool hasText = FindStreamKey(StreamKeys(className), "TextFont") != nullptr;
+    if (layout.textSize && !hasText) {
+        throw std::invalid_argument("control " + name + " has no text size");
     }
-    if (name == ControlClassName<Listbox>()) {
-        return BuildControl<Listbox>(window, layout, std::move(picture));
+    const bool isButton = dynamic_cast<const BevelButton*>(&made) != nullptr;
+    if (picture && !isButton && dynamic_cast<const Canvas*>(&made) == nullptr) {
+        throw std::invalid_argument("control " + name + " shows no picture");
     }
-    if (name == ControlClassName<BevelButton>()) {
-        return BuildControl<BevelButton>(window, layout, std::move(picture));
+    window.AddControl(name, std::move(created));
+    if (picture && isButton) {
+        FetchControl<BevelButton>(window, name)->Icon(std::move(picture));
+    } else if (picture) {
+        FetchControl<Canvas>(window, name)->Backdrop(std::move(picture));
     }
-    if (name == ControlClassName<Slider>()) {
-        return BuildControl<Slider>(window, layout, std::move(picture));
+    if (hasText) {
+        if (layout.textSize) {
+            FetchControl<RectControl>(window, name)->TextSize(*layout.textSize);
+        }
+        FetchControl<RectControl>(window, name)->TextUnit(0);
     }
-    if (name == ControlClassName<Label>()) {
-        return BuildControl<Label>(window, layout, std::move(picture));
-    }
-    if (name == ControlClassName<TextField>()) {
-        return BuildControl<TextField>(window, layout, std::move(picture));
-    }
-    if (name == ControlClassName<GroupBox>()) {
-        return BuildControl<GroupBox>(window, layout, std::move(picture));
-    }
-    if (name == ControlClassName<PopupMenu>()) {
-        return BuildControl<PopupMenu>(window, layout, std::move(picture));
-    }
-    if (name == ControlClassName<PushButton>()) {
-        return BuildControl<PushButton>(window, layout, std::move(picture));
-    }
-    if (name == ControlClassName<Canvas>()) {
-        return BuildControl<Canvas>(window, layout, std::move(picture));
-    }
-    throw std::invalid_argument("control " + std::string(layout.name) + " is of unknown class " +
-                                std::string(name));
+    SetProperties(FetchControl<RectControl>(window, name),
+                  ReadPropertyStream(layout.stream, layout.className));
+    return FetchControl<RectControl>(window, name);
 }

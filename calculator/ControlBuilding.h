@@ -13,10 +13,9 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
-#include <type_traits>
+#include <typeinfo>
 #include <utility>
 
 // The layout data of one control.
@@ -32,95 +31,41 @@ struct ControlLayout {
 // Applies the window's stream to the window.
 void ApplyWindowStream(Window& window, std::string_view stream);
 
-template <class C, class... Classes> constexpr bool IsOneOf = (std::is_same_v<C, Classes> || ...);
-
-// The controls whose class has a text size and unit.
-template <class C>
-constexpr bool HasTextSize =
-    IsOneOf<C, Listbox, BevelButton, Label, TextField, GroupBox, PopupMenu, PushButton>;
-
-template <class C> constexpr std::string_view ControlClassName() {
-    if constexpr (std::is_same_v<C, Rectangle>) {
-        return "Rectangle";
-    } else if constexpr (std::is_same_v<C, RoundRectangle>) {
-        return "RoundRectangle";
-    } else if constexpr (std::is_same_v<C, Listbox>) {
-        return "Listbox";
-    } else if constexpr (std::is_same_v<C, BevelButton>) {
-        return "BevelButton";
-    } else if constexpr (std::is_same_v<C, Slider>) {
-        return "Slider";
-    } else if constexpr (std::is_same_v<C, Label>) {
-        return "Label";
-    } else if constexpr (std::is_same_v<C, TextField>) {
-        return "TextField";
-    } else if constexpr (std::is_same_v<C, GroupBox>) {
-        return "GroupBox";
-    } else if constexpr (std::is_same_v<C, PopupMenu>) {
-        return "PopupMenu";
-    } else if constexpr (std::is_same_v<C, PushButton>) {
-        return "PushButton";
-    } else {
-        static_assert(std::is_same_v<C, Canvas>, "not a control class");
-        return "Canvas";
-    }
-}
-
-// Raises std::invalid_argument when the layout does not fit the class it is
-// built as: another class name, a text size for a class without one, or a
-// picture for a class that shows none.
-void CheckControlLayout(const ControlLayout& layout, std::string_view className, bool hasTextSize,
-                        bool showsPicture, bool picture);
-
 // The control added to the window under the name, as its class, or null:
 // what a window's control accessors answer.
 template <class C> C* FindControl(const Window& window, const std::string& name) {
     return dynamic_cast<C*>(window.ControlByName(name));
 }
 
+// FindControl under a short name, which keeps each of a window's control
+// accessors on one line.
+template <class C> constexpr auto Find = &FindControl<C>;
+
 // As FindControl, but a missing control raises NilObjectException.
 template <class C> C* FetchControl(const Window& window, const std::string& name) {
     return NotNil(FindControl<C>(window, name), "FetchControl: no such control");
 }
 
-// Builds one control: creates it, adds it to the window under its name, sets
-// its picture (the icon of a BevelButton, the backdrop of a Canvas; a null
-// picture leaves it without one), sets its text size when the layout gives
-// one and its text unit, then applies its stream. Every step after the first
-// fetches the control again by name. No handler is attached yet, so none
-// runs for the stream's values; the caller attaches them to the result.
+// Builds one control as the class its layout names: creates it, adds it to
+// the window under its name, sets its picture (the icon of a BevelButton, the
+// backdrop of a Canvas; a null picture leaves it without one), sets its text
+// size when the layout gives one and its text unit, then applies its stream.
+// Every step after the first fetches the control again by name. No handler is
+// attached yet, so none runs for the stream's values; the caller attaches
+// them to the result. Before anything is added, std::invalid_argument
+// refuses a layout that does not fit: an unknown class, a class other than
+// `as` when given, a text size for a class without text, or a picture for a
+// class that shows none.
+RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
+                                 std::shared_ptr<Picture> picture,
+                                 const std::type_info* as = nullptr);
+
+// As BuildControlOfClass, for a layout of the class C.
 template <class C>
 C* BuildControl(Window& window, const ControlLayout& layout,
                 std::shared_ptr<Picture> picture = nullptr) {
-    constexpr bool showsPicture = IsOneOf<C, BevelButton, Canvas>;
-    CheckControlLayout(layout, ControlClassName<C>(), HasTextSize<C>, showsPicture,
-                       picture != nullptr);
-    const std::string name(layout.name);
-    window.AddControl(name, std::make_unique<C>());
-    if constexpr (std::is_same_v<C, BevelButton>) {
-        if (picture) {
-            FetchControl<C>(window, name)->Icon(std::move(picture));
-        }
-    } else if constexpr (std::is_same_v<C, Canvas>) {
-        if (picture) {
-            FetchControl<C>(window, name)->Backdrop(std::move(picture));
-        }
-    }
-    if constexpr (HasTextSize<C>) {
-        if (layout.textSize) {
-            FetchControl<C>(window, name)->TextSize(*layout.textSize);
-        }
-        FetchControl<C>(window, name)->TextUnit(0);
-    }
-    SetProperties(FetchControl<C>(window, name),
-                  ReadPropertyStream(layout.stream, layout.className));
-    return FetchControl<C>(window, name);
+    return static_cast<C*>(BuildControlOfClass(window, layout, std::move(picture), &typeid(C)));
 }
-
-// Builds one control as the class its layout names; the class names are
-// those of ControlClassName.
-RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
-                                 std::shared_ptr<Picture> picture);
 
 // A label and the control beside it that it names for screen readers.
 struct LabelledControl {

@@ -4,9 +4,6 @@
 
 namespace {
 
-bool IsKeyStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsKeyChar(char c) { return IsKeyStart(c) || (c >= '0' && c <= '9'); }
-
 // Reads one stream front to back; every read checks the bytes left first.
 class StreamReader {
 public:
@@ -49,12 +46,11 @@ private:
     }
 
     PropertyType TypeOf(const std::string& key, std::size_t keyStart) {
-        for (const StreamKey& known : keys_) {
-            if (known.key == key) {
-                return known.type;
-            }
+        const StreamKey* known = FindStreamKey(keys_, key);
+        if (known == nullptr) {
+            Fail("unknown key", key, keyStart);
         }
-        Fail("unknown key", key, keyStart);
+        return known->type;
     }
 
     PropertyValue ReadValue(PropertyType type, const std::string& key) {

@@ -18,6 +18,12 @@
 #include <string>
 #include <string_view>
 
+// The characters that start a key, and those that make up the rest of it.
+constexpr bool IsKeyStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+constexpr bool IsKeyChar(char c) { return IsKeyStart(c) || (c >= '0' && c <= '9'); }
+
 // A stream that cannot be read: cut short, a key the class does not have, a
 // missing separator, a Boolean byte other than 00 or 01, or a string count
 // running past the end. Offset is the byte where reading failed; Key is the

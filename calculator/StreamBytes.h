@@ -79,12 +79,7 @@ consteval std::array<char, 4> BigEndian(std::uint32_t value) {
 }
 
 consteval bool IsKey(std::string_view key) {
-    auto letter = [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-    };
-    auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    return !key.empty() && letter(key[0]) &&
-           std::all_of(key.begin(), key.end(), [&](char c) { return letter(c) || digit(c); });
+    return !key.empty() && IsKeyStart(key[0]) && std::all_of(key.begin(), key.end(), IsKeyChar);
 }
 
 template <Text T> consteval std::array<char, T.size> Chars() {

@@ -8,9 +8,6 @@
 
 namespace {
 
-// The control accessors' lookup, under a name that keeps each on one line.
-template <class C> constexpr auto Find = &FindControl<C>;
-
 // Every control handler of the window, in the controls' creation order.
 // clang-format off
 constexpr HandlerRow<Window1> kHandlers[] = {

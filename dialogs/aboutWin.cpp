@@ -8,8 +8,6 @@
 
 namespace {
 
-template <class C> constexpr auto Find = &FindControl<C>;
-
 // Every control handler of the window, in the controls' creation order.
 // clang-format off
 constexpr HandlerRow<aboutWin> kHandlers[] = {

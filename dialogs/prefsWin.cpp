@@ -64,15 +64,15 @@ void prefsWin::PushButton2_Action(PushButton&) {
     NotNil(Get())->Close();
 }
 
-GroupBox* prefsWin::GroupBox1() const { return FindControl<GroupBox>(*this, "GroupBox1"); }
-PopupMenu* prefsWin::PopupMenu1() const { return FindControl<PopupMenu>(*this, "PopupMenu1"); }
-Label* prefsWin::StaticText1() const { return FindControl<Label>(*this, "StaticText1"); }
-GroupBox* prefsWin::GroupBox2() const { return FindControl<GroupBox>(*this, "GroupBox2"); }
-Label* prefsWin::StaticText4() const { return FindControl<Label>(*this, "StaticText4"); }
-Label* prefsWin::StaticText5() const { return FindControl<Label>(*this, "StaticText5"); }
-TextField* prefsWin::EditField1() const { return FindControl<TextField>(*this, "EditField1"); }
-TextField* prefsWin::EditField2() const { return FindControl<TextField>(*this, "EditField2"); }
-Label* prefsWin::StaticText6() const { return FindControl<Label>(*this, "StaticText6"); }
-TextField* prefsWin::EditField3() const { return FindControl<TextField>(*this, "EditField3"); }
-PushButton* prefsWin::PushButton1() const { return FindControl<PushButton>(*this, "PushButton1"); }
-PushButton* prefsWin::PushButton2() const { return FindControl<PushButton>(*this, "PushButton2"); }
+GroupBox* prefsWin::GroupBox1() const { return Find<GroupBox>(*this, "GroupBox1"); }
+PopupMenu* prefsWin::PopupMenu1() const { return Find<PopupMenu>(*this, "PopupMenu1"); }
+Label* prefsWin::StaticText1() const { return Find<Label>(*this, "StaticText1"); }
+GroupBox* prefsWin::GroupBox2() const { return Find<GroupBox>(*this, "GroupBox2"); }
+Label* prefsWin::StaticText4() const { return Find<Label>(*this, "StaticText4"); }
+Label* prefsWin::StaticText5() const { return Find<Label>(*this, "StaticText5"); }
+TextField* prefsWin::EditField1() const { return Find<TextField>(*this, "EditField1"); }
+TextField* prefsWin::EditField2() const { return Find<TextField>(*this, "EditField2"); }
+Label* prefsWin::StaticText6() const { return Find<Label>(*this, "StaticText6"); }
+TextField* prefsWin::EditField3() const { return Find<TextField>(*this, "EditField3"); }
+PushButton* prefsWin::PushButton1() const { return Find<PushButton>(*this, "PushButton1"); }
+PushButton* prefsWin::PushButton2() const { return Find<PushButton>(*this, "PushButton2"); }

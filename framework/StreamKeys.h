@@ -7,8 +7,11 @@
 
 #include "Property.h"
 
+#include <memory>
 #include <span>
 #include <string_view>
+
+class RectControl;
 
 // In the order of PropertyValue's alternatives.
 enum class PropertyType { Integer, Boolean, Color, String };
@@ -27,3 +30,10 @@ struct StreamKey {
 // ("Rectangle", "Listbox", "BevelButton", ...). An unknown class raises
 // std::invalid_argument.
 std::span<const StreamKey> StreamKeys(std::string_view className);
+
+// The entry for the key, or null when the keys do not hold it.
+const StreamKey* FindStreamKey(std::span<const StreamKey> keys, std::string_view key);
+
+// A new control of the named class, in no window yet; "Window" or an unknown
+// class raises std::invalid_argument.
+std::unique_ptr<RectControl> CreateControl(std::string_view className);

@@ -18,21 +18,37 @@
 
 namespace {
 
-QFont Face(int pixels, QFont::Weight weight) {
+// A transparent picture of the size, drawn by draw(painter) with smooth edges.
+template <class Draw> QImage Drawn(int width, int height, Draw draw) {
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return image;
+}
+
+// A rounded shape filled with the colour, without an outline.
+void FillRounded(QPainter& painter, const QRectF& box, const QColor& fill, qreal radius) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(box, radius, radius);
+}
+
+// Text in bold DejaVu Sans of the pixel size, placed in the box by the flags.
+void Caption(QPainter& painter, const QRectF& box, int flags, const QColor& ink, int pixels,
+             const QString& text) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixels);
-    font.setWeight(weight);
-    return font;
+    font.setWeight(QFont::Bold);
+    painter.setPen(ink);
+    painter.setFont(font);
+    painter.drawText(box, flags, text);
 }
 
 // A desk calculator with a big display, its keys and a paper tape rising
 // from the top.
-QImage DrawCalculator() {
-    QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-
+void DrawCalculator(QPainter& painter) {
     // The tape, behind the body.
     painter.setPen(QPen(QColor(0x9A, 0x9A, 0x9A), 2));
     painter.setBrush(QColor(0xFF, 0xFD, 0xF2));
@@ -51,44 +67,27 @@ QImage DrawCalculator() {
     painter.drawRoundedRect(QRectF(22, 40, 212, 210), 22, 22);
 
     // The display.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x10, 0x12, 0x14));
-    painter.drawRoundedRect(QRectF(38, 56, 180, 46), 8, 8);
-    painter.setPen(QColor(0xE8, 0xFF, 0xF4));
-    painter.setFont(Face(34, QFont::Bold));
-    painter.drawText(QRectF(44, 56, 166, 46), Qt::AlignRight | Qt::AlignVCenter,
-                     QStringLiteral("42.5"));
+    FillRounded(painter, QRectF(38, 56, 180, 46), QColor(0x10, 0x12, 0x14), 8);
+    Caption(painter, QRectF(44, 56, 166, 46), Qt::AlignRight | Qt::AlignVCenter,
+            QColor(0xE8, 0xFF, 0xF4), 34, QStringLiteral("42.5"));
 
     // Three rows of three keys and the tall "=" key on the right.
     const QString captions[3][3] = {{"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}};
-    painter.setFont(Face(24, QFont::Bold));
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const QRectF key(38 + column * 46, 114 + row * 44, 38, 36);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(QColor(0xD8, 0xD8, 0xD8));
-            painter.drawRoundedRect(key, 7, 7);
-            painter.setPen(QColor(0x20, 0x20, 0x20));
-            painter.drawText(key, Qt::AlignCenter, captions[row][column]);
+            FillRounded(painter, key, QColor(0xD8, 0xD8, 0xD8), 7);
+            Caption(painter, key, Qt::AlignCenter, QColor(0x20, 0x20, 0x20), 24,
+                    captions[row][column]);
         }
     }
     const QRectF equals(176, 114, 42, 124);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xF2, 0x8C, 0x28));
-    painter.drawRoundedRect(equals, 8, 8);
-    painter.setPen(Qt::white);
-    painter.setFont(Face(32, QFont::Bold));
-    painter.drawText(equals, Qt::AlignCenter, QStringLiteral("="));
-    return image;
+    FillRounded(painter, equals, QColor(0xF2, 0x8C, 0x28), 8);
+    Caption(painter, equals, Qt::AlignCenter, Qt::white, 32, QStringLiteral("="));
 }
 
 // A green pill with a heart and the invitation in white.
-QImage DrawDonationFace() {
-    QImage image(360, 34, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-
+void DrawDonationFace(QPainter& painter) {
     QLinearGradient shade(0, 0, 0, 34);
     shade.setColorAt(0, QColor(0x3C, 0xB3, 0x71));
     shade.setColorAt(1, QColor(0x22, 0x86, 0x4E));
@@ -104,10 +103,8 @@ QImage DrawDonationFace() {
     painter.setBrush(QColor(0xFF, 0x6B, 0x81));
     painter.drawPath(heart);
 
-    painter.setPen(Qt::white);
-    painter.setFont(Face(18, QFont::Bold));
-    painter.drawText(QRectF(60, 0, 290, 34), Qt::AlignCenter, QStringLiteral("Donate to lumaDex"));
-    return image;
+    Caption(painter, QRectF(60, 0, 290, 34), Qt::AlignCenter, Qt::white, 18,
+            QStringLiteral("Donate to lumaDex"));
 }
 
 } // namespace
@@ -125,11 +122,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make the folder %s\n", argv[1]);
         return 1;
     }
-    if (!DrawCalculator().save(folder.filePath(QStringLiteral("calc.png")), "PNG")) {
+    if (!Drawn(256, 256, DrawCalculator).save(folder.filePath(QStringLiteral("calc.png")), "PNG")) {
         std::fprintf(stderr, "cannot write calc.png in %s\n", argv[1]);
         return 1;
     }
-    if (!WriteGif(DrawDonationFace(), folder.filePath(QStringLiteral("paypal.gif")))) {
+    if (!WriteGif(Drawn(360, 34, DrawDonationFace),
+                  folder.filePath(QStringLiteral("paypal.gif")))) {
         std::fprintf(stderr, "cannot write paypal.gif in %s\n", argv[1]);
         return 1;
     }

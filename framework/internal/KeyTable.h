@@ -6,21 +6,20 @@
 
 #include "StreamKeys.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <type_traits>
+#include <variant>
 
-template <class V> constexpr PropertyType TypeOf() {
-    if constexpr (std::is_same_v<V, std::int32_t>) {
-        return PropertyType::Integer;
-    } else if constexpr (std::is_same_v<V, bool>) {
-        return PropertyType::Boolean;
-    } else if constexpr (std::is_same_v<V, Color>) {
-        return PropertyType::Color;
+// PropertyType follows the order of PropertyValue's alternatives, so a
+// value type's PropertyType is its index among them.
+template <class V, std::size_t I = 0> constexpr PropertyType TypeOf() {
+    if constexpr (std::is_same_v<V, std::variant_alternative_t<I, PropertyValue>>) {
+        return static_cast<PropertyType>(I);
     } else {
-        static_assert(std::is_same_v<V, std::string>, "not a stream value type");
-        return PropertyType::String;
+        return TypeOf<V, I + 1>();
     }
 }
 
