@@ -92,7 +92,7 @@ Listbox::Listbox() : RectControl(std::make_unique<ControlImpl>(new ListboxView),
     ApplyFont();
 }
 
-int Listbox::ColumnCount() const { return Rows(*this).ColumnCount(); }
+int Listbox::ColumnCount() const { return Rows(*this).columnCount(); }
 void Listbox::ColumnCount(int value) {
     Rows(*this).SetColumnCount(value);
     View(*this).ApplyColumnWidths();
@@ -107,7 +107,7 @@ void Listbox::DeleteAllRows() {
     Rows(*this).RemoveAllRows();
 }
 
-int Listbox::ListCount() const { return Rows(*this).RowCount(); }
+int Listbox::ListCount() const { return Rows(*this).rowCount(); }
 int Listbox::LastIndex() const { return Rows(*this).LastIndex(); }
 
 std::string Listbox::Cell(int row, int column) const { return Rows(*this).At(row, column).text; }

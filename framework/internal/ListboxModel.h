@@ -21,8 +21,6 @@ public:
 
     explicit ListboxModel(QObject* parent);
 
-    int RowCount() const { return static_cast<int>(rows_.size()); }
-    int ColumnCount() const { return columns_; }
     void SetColumnCount(int count);
     int LastIndex() const { return lastIndex_; }
 
