@@ -23,7 +23,6 @@ public:
         setTextFormat(Qt::PlainText);
         setAutoFillBackground(false);
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        baseFont = font();
         PassPointerThrough();
     }
 
@@ -33,7 +32,7 @@ public:
     std::function<bool(int x, int y)> mouseDown;
     std::function<void()> mouseEnter;
     std::function<void()> mouseExit;
-    QFont baseFont;
+    QFont baseFont = font();
 
     // A label that answers no pointer event and cannot be selected is a
     // picture of its text: the pointer's presses reach whatever lies
@@ -42,6 +41,18 @@ public:
         const bool answersPointer = mouseDown || mouseEnter || mouseExit ||
                                     (textInteractionFlags() & Qt::TextSelectableByMouse);
         setAttribute(Qt::WA_TransparentForMouseEvents, !answersPointer);
+    }
+
+    // 0 left, 1 centred, 2 right. A multi-line label stands at the top of
+    // its box, a single line in the middle of its height.
+    void ApplyAlignment() {
+        Qt::Alignment horizontal = Qt::AlignLeft;
+        if (textAlign == 1) {
+            horizontal = Qt::AlignHCenter;
+        } else if (textAlign == 2) {
+            horizontal = Qt::AlignRight;
+        }
+        setAlignment(horizontal | (wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
     }
 
     // A text that would be cut off at its face's full width is set
@@ -114,18 +125,6 @@ private:
 
 LabelWidget& View(const Label& control) { return *control.Impl().As<LabelWidget>(); }
 
-// A multi-line label stands at the top of its box, a single line in the
-// middle of its height.
-void ApplyAlignment(LabelWidget& view) {
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (view.textAlign == 1) {
-        horizontal = Qt::AlignHCenter;
-    } else if (view.textAlign == 2) {
-        horizontal = Qt::AlignRight;
-    }
-    view.setAlignment(horizontal | (view.wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
-}
-
 using namespace controlkey;
 
 // clang-format off
@@ -174,7 +173,7 @@ void Label::LabelFor(RectControl& control) { View(*this).setBuddy(control.Impl()
 int Label::TextAlign() const { return View(*this).textAlign; }
 void Label::TextAlign(int value) {
     View(*this).textAlign = value;
-    ApplyAlignment(View(*this));
+    View(*this).ApplyAlignment();
 }
 
 Color Label::TextColor() const { return View(*this).textColor; }
@@ -193,7 +192,7 @@ void Label::TextColor(Color value) {
 bool Label::Multiline() const { return View(*this).wordWrap(); }
 void Label::Multiline(bool value) {
     View(*this).setWordWrap(value);
-    ApplyAlignment(View(*this));
+    View(*this).ApplyAlignment();
     View(*this).FitText();
 }
 
