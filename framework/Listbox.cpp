@@ -6,7 +6,10 @@
 #include "ListboxView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QString>
+
+#include <algorithm>
 
 namespace {
 
@@ -108,7 +111,8 @@ void Listbox::DeleteAllRows() {
 }
 
 int Listbox::ListCount() const { return Rows(*this).rowCount(); }
-int Listbox::LastIndex() const { return Rows(*this).LastIndex(); }
+// Rows are only ever appended, so the row added last is the last row.
+int Listbox::LastIndex() const { return ListCount() - 1; }
 
 std::string Listbox::Cell(int row, int column) const { return Rows(*this).At(row, column).text; }
 void Listbox::Cell(int row, int column, const std::string& text) {
@@ -127,7 +131,13 @@ void Listbox::CellItalic(int row, int column, bool italic) {
     Rows(*this).SetItalic(row, column, italic);
 }
 
-int Listbox::ListIndex() const { return View(*this).SelectedRow(); }
+int Listbox::ListIndex() const {
+    int first = -1;
+    for (const QItemSelectionRange& range : View(*this).selectionModel()->selection()) {
+        first = first < 0 ? range.top() : std::min(first, range.top());
+    }
+    return first;
+}
 void Listbox::ListIndex(int row) { View(*this).SelectRow(row); }
 
 int Listbox::ScrollPosition() const { return View(*this).FirstVisibleRow(); }

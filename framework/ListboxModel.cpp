@@ -6,8 +6,6 @@
 #include <stdexcept>
 #include <utility>
 
-ListboxModel::ListboxModel(QObject* parent) : QAbstractTableModel(parent) {}
-
 void ListboxModel::SetColumnCount(int count) {
     if (count < 1) {
         throw std::out_of_range("Listbox: a list has at least one column, not " +
@@ -41,14 +39,12 @@ void ListboxModel::AppendRow(const std::vector<std::string>& texts) {
     for (std::size_t column = 0; column < given; ++column) {
         cells[column].text = texts[column];
     }
-    lastIndex_ = row;
     endInsertRows();
 }
 
 void ListboxModel::RemoveAllRows() {
     beginResetModel();
     rows_.clear();
-    lastIndex_ = -1;
     endResetModel();
 }
 

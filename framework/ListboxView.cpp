@@ -347,14 +347,6 @@ void ListboxView::ApplyGridLines() {
     viewport()->update();
 }
 
-int ListboxView::SelectedRow() const {
-    int first = -1;
-    for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        first = first < 0 ? range.top() : std::min(first, range.top());
-    }
-    return first;
-}
-
 void ListboxView::SelectRow(int row) {
     if (row == -1) {
         selectionModel()->clearSelection();

@@ -19,10 +19,9 @@ public:
         bool italic = false;
     };
 
-    explicit ListboxModel(QObject* parent);
+    using QAbstractTableModel::QAbstractTableModel;
 
     void SetColumnCount(int count);
-    int LastIndex() const { return lastIndex_; }
 
     // Appends a row whose first cells take the texts; texts beyond the last
     // column are dropped.
@@ -56,6 +55,5 @@ private:
 
     std::vector<std::vector<CellData>> rows_;
     int columns_ = 1;
-    int lastIndex_ = -1;
     QFont italicFont_;
 };

@@ -24,18 +24,14 @@ public:
     // Rows are a line of the font high plus padding, or as high as
     // defaultRowHeight when that is positive.
     void ApplyRowHeight();
-    // Pixels ("120") or percentages of the visible width ("50%"), one per
-    // column, separated by commas; columns without one share what is left.
+    // Columns without a width share what is left of the visible width.
     void ColumnWidths(const std::string& value);
     void ApplyColumnWidths();
     void ApplyScrollBars();
     void ApplyGridLines();
 
-    int SelectedRow() const;
-    // -1 clears the selection.
     void SelectRow(int row);
     int FirstVisibleRow();
-    // A row past the end shows the last rows.
     void ScrollToRow(int row);
 
     void EditCell(int row, int column);
