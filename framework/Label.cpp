@@ -158,9 +158,9 @@ void Label::Text(const std::string& value) {
     LabelWidget& view = View(*this);
     view.text = value;
     // Carriage returns break lines as newlines do.
-    QString shown = QString::fromStdString(value);
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString shown = QString::fromStdString(value)
+                              .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                              .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     view.setText(shown);
     view.FitText();
     // Screen readers say what the label shows, not its name.

@@ -283,9 +283,7 @@ void ListboxView::ColumnWidths(const std::string& value) {
         ColumnWidth width;
         if (!item.isEmpty()) {
             width.percent = item.endsWith(QLatin1Char('%'));
-            if (width.percent) {
-                item.chop(1);
-            }
+            item.chop(width.percent ? 1 : 0);
             bool ok = false;
             width.amount = item.toDouble(&ok);
             if (!ok || width.amount < 0) {
@@ -300,30 +298,25 @@ void ListboxView::ColumnWidths(const std::string& value) {
 }
 
 void ListboxView::ApplyColumnWidths() {
-    const int columns = model_->columnCount();
     const double visible = viewport()->width();
-    std::vector<double> widths(static_cast<std::size_t>(columns), -1);
+    // Each column's pixels; negative where the column was given no width.
+    std::vector<double> widths(static_cast<std::size_t>(model_->columnCount()), -1);
     double given = 0;
-    int open = 0;
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        if (column < columnWidths_.size() && columnWidths_[column].amount >= 0) {
-            const ColumnWidth& width = columnWidths_[column];
-            widths[column] = width.percent ? visible * width.amount / 100 : width.amount;
-            given += widths[column];
-        } else {
-            ++open;
-        }
+    for (std::size_t column = 0; column < std::min(widths.size(), columnWidths_.size()); ++column) {
+        const ColumnWidth& width = columnWidths_[column];
+        widths[column] = width.percent ? visible * width.amount / 100 : width.amount;
+        given += std::max(0.0, widths[column]);
     }
-    const double share = open > 0 ? std::max(0.0, visible - given) / open : 0;
+    const auto open = std::ranges::count_if(widths, [](double width) { return width < 0; });
+    const double share = open > 0 ? std::max(0.0, visible - given) / static_cast<double>(open) : 0;
     // Rounding the edges rather than each width keeps percentages that add
     // up to 100 exactly as wide as the list.
     double edge = 0;
     int left = 0;
-    for (int column = 0; column < columns; ++column) {
-        const double width = widths[static_cast<std::size_t>(column)];
-        edge += width < 0 ? share : width;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        edge += widths[column] < 0 ? share : widths[column];
         const int right = static_cast<int>(std::lround(edge));
-        setColumnWidth(column, right - left);
+        setColumnWidth(static_cast<int>(column), right - left);
         left = right;
     }
 }
