@@ -197,18 +197,16 @@ void Label::Multiline(bool value) {
 }
 
 void Label::MouseDown(std::function<bool(Label&, int x, int y)> handler) {
-    View(*this).mouseDown = [this, handler = std::move(handler)](int x, int y) {
-        return handler(*this, x, y);
-    };
+    View(*this).mouseDown = std::bind_front(std::move(handler), std::ref(*this));
     View(*this).PassPointerThrough();
 }
 
 void Label::MouseEnter(std::function<void(Label&)> handler) {
-    View(*this).mouseEnter = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).mouseEnter = std::bind_front(std::move(handler), std::ref(*this));
     View(*this).PassPointerThrough();
 }
 
 void Label::MouseExit(std::function<void(Label&)> handler) {
-    View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).mouseExit = std::bind_front(std::move(handler), std::ref(*this));
     View(*this).PassPointerThrough();
 }

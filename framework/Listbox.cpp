@@ -146,16 +146,11 @@ void Listbox::ScrollPosition(int row) { View(*this).ScrollToRow(row); }
 void Listbox::EditCell(int row, int column) { View(*this).EditCell(row, column); }
 
 void Listbox::CellClick(std::function<bool(Listbox&, int row, int column, int x, int y)> handler) {
-    View(*this).cellClick = [this, handler = std::move(handler)](int row, int column, int x,
-                                                                 int y) {
-        return handler(*this, row, column, x, y);
-    };
+    View(*this).cellClick = std::bind_front(std::move(handler), std::ref(*this));
 }
 
 void Listbox::KeyDown(std::function<bool(Listbox&, const std::string& key)> handler) {
-    Impl().keyDown = [this, handler = std::move(handler)](const std::string& key) {
-        return handler(*this, key);
-    };
+    Impl().keyDown = std::bind_front(std::move(handler), std::ref(*this));
 }
 
 void Listbox::ApplyFont() {
