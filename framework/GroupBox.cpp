@@ -39,9 +39,9 @@ const std::span<const StreamKey> kGroupBoxKeys = kKeys;
 GroupBox::GroupBox() : RectControl(std::make_unique<ControlImpl>(new GroupBoxWidget), kKeys) {}
 
 const std::string& GroupBox::Caption() const { return View(*this).caption; }
+// A caption shows an "&" as it stands, not as the mark of a shortcut.
 void GroupBox::Caption(const std::string& value) {
-    GroupBoxWidget& view = View(*this);
-    view.caption = value;
-    QString title = QString::fromStdString(value);
-    view.setTitle(title.replace(QLatin1Char('&'), QLatin1String("&&")));
+    View(*this).caption = value;
+    View(*this).setTitle(
+        QString::fromStdString(value).replace(QLatin1Char('&'), QLatin1String("&&")));
 }

@@ -23,7 +23,6 @@ public:
         setTextFormat(Qt::PlainText);
         setAutoFillBackground(false);
         setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        baseFont = font();
         PassPointerThrough();
     }
 
@@ -33,7 +32,7 @@ public:
     std::function<bool(int x, int y)> mouseDown;
     std::function<void()> mouseEnter;
     std::function<void()> mouseExit;
-    QFont baseFont;
+    QFont baseFont = font();
 
     // A label that answers no pointer event and cannot be selected is a
     // picture of its text: the pointer's presses reach whatever lies
@@ -42,6 +41,18 @@ public:
         const bool answersPointer = mouseDown || mouseEnter || mouseExit ||
                                     (textInteractionFlags() & Qt::TextSelectableByMouse);
         setAttribute(Qt::WA_TransparentForMouseEvents, !answersPointer);
+    }
+
+    // 0 left, 1 centred, 2 right. A multi-line label stands at the top of
+    // its box, a single line in the middle of its height.
+    void ApplyAlignment() {
+        Qt::Alignment horizontal = Qt::AlignLeft;
+        if (textAlign == 1) {
+            horizontal = Qt::AlignHCenter;
+        } else if (textAlign == 2) {
+            horizontal = Qt::AlignRight;
+        }
+        setAlignment(horizontal | (wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
     }
 
     // A text that would be cut off at its face's full width is set
@@ -114,18 +125,6 @@ private:
 
 LabelWidget& View(const Label& control) { return *control.Impl().As<LabelWidget>(); }
 
-// A multi-line label stands at the top of its box, a single line in the
-// middle of its height.
-void ApplyAlignment(LabelWidget& view) {
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (view.textAlign == 1) {
-        horizontal = Qt::AlignHCenter;
-    } else if (view.textAlign == 2) {
-        horizontal = Qt::AlignRight;
-    }
-    view.setAlignment(horizontal | (view.wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
-}
-
 using namespace controlkey;
 
 // clang-format off
@@ -159,9 +158,9 @@ void Label::Text(const std::string& value) {
     LabelWidget& view = View(*this);
     view.text = value;
     // Carriage returns break lines as newlines do.
-    QString shown = QString::fromStdString(value);
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString shown = QString::fromStdString(value)
+                              .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                              .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     view.setText(shown);
     view.FitText();
     // Screen readers say what the label shows, not its name.
@@ -174,7 +173,7 @@ void Label::LabelFor(RectControl& control) { View(*this).setBuddy(control.Impl()
 int Label::TextAlign() const { return View(*this).textAlign; }
 void Label::TextAlign(int value) {
     View(*this).textAlign = value;
-    ApplyAlignment(View(*this));
+    View(*this).ApplyAlignment();
 }
 
 Color Label::TextColor() const { return View(*this).textColor; }
@@ -193,23 +192,21 @@ void Label::TextColor(Color value) {
 bool Label::Multiline() const { return View(*this).wordWrap(); }
 void Label::Multiline(bool value) {
     View(*this).setWordWrap(value);
-    ApplyAlignment(View(*this));
+    View(*this).ApplyAlignment();
     View(*this).FitText();
 }
 
 void Label::MouseDown(std::function<bool(Label&, int x, int y)> handler) {
-    View(*this).mouseDown = [this, handler = std::move(handler)](int x, int y) {
-        return handler(*this, x, y);
-    };
+    View(*this).mouseDown = std::bind_front(std::move(handler), std::ref(*this));
     View(*this).PassPointerThrough();
 }
 
 void Label::MouseEnter(std::function<void(Label&)> handler) {
-    View(*this).mouseEnter = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).mouseEnter = std::bind_front(std::move(handler), std::ref(*this));
     View(*this).PassPointerThrough();
 }
 
 void Label::MouseExit(std::function<void(Label&)> handler) {
-    View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).mouseExit = std::bind_front(std::move(handler), std::ref(*this));
     View(*this).PassPointerThrough();
 }

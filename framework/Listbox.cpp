@@ -6,7 +6,10 @@
 #include "ListboxView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QString>
+
+#include <algorithm>
 
 namespace {
 
@@ -92,7 +95,7 @@ Listbox::Listbox() : RectControl(std::make_unique<ControlImpl>(new ListboxView),
     ApplyFont();
 }
 
-int Listbox::ColumnCount() const { return Rows(*this).ColumnCount(); }
+int Listbox::ColumnCount() const { return Rows(*this).columnCount(); }
 void Listbox::ColumnCount(int value) {
     Rows(*this).SetColumnCount(value);
     View(*this).ApplyColumnWidths();
@@ -107,8 +110,9 @@ void Listbox::DeleteAllRows() {
     Rows(*this).RemoveAllRows();
 }
 
-int Listbox::ListCount() const { return Rows(*this).RowCount(); }
-int Listbox::LastIndex() const { return Rows(*this).LastIndex(); }
+int Listbox::ListCount() const { return Rows(*this).rowCount(); }
+// Rows are only ever appended, so the row added last is the last row.
+int Listbox::LastIndex() const { return ListCount() - 1; }
 
 std::string Listbox::Cell(int row, int column) const { return Rows(*this).At(row, column).text; }
 void Listbox::Cell(int row, int column, const std::string& text) {
@@ -127,7 +131,13 @@ void Listbox::CellItalic(int row, int column, bool italic) {
     Rows(*this).SetItalic(row, column, italic);
 }
 
-int Listbox::ListIndex() const { return View(*this).SelectedRow(); }
+int Listbox::ListIndex() const {
+    int first = -1;
+    for (const QItemSelectionRange& range : View(*this).selectionModel()->selection()) {
+        first = first < 0 ? range.top() : std::min(first, range.top());
+    }
+    return first;
+}
 void Listbox::ListIndex(int row) { View(*this).SelectRow(row); }
 
 int Listbox::ScrollPosition() const { return View(*this).FirstVisibleRow(); }
@@ -136,16 +146,11 @@ void Listbox::ScrollPosition(int row) { View(*this).ScrollToRow(row); }
 void Listbox::EditCell(int row, int column) { View(*this).EditCell(row, column); }
 
 void Listbox::CellClick(std::function<bool(Listbox&, int row, int column, int x, int y)> handler) {
-    View(*this).cellClick = [this, handler = std::move(handler)](int row, int column, int x,
-                                                                 int y) {
-        return handler(*this, row, column, x, y);
-    };
+    View(*this).cellClick = std::bind_front(std::move(handler), std::ref(*this));
 }
 
 void Listbox::KeyDown(std::function<bool(Listbox&, const std::string& key)> handler) {
-    Impl().keyDown = [this, handler = std::move(handler)](const std::string& key) {
-        return handler(*this, key);
-    };
+    Impl().keyDown = std::bind_front(std::move(handler), std::ref(*this));
 }
 
 void Listbox::ApplyFont() {

@@ -6,8 +6,6 @@
 #include <stdexcept>
 #include <utility>
 
-ListboxModel::ListboxModel(QObject* parent) : QAbstractTableModel(parent) {}
-
 void ListboxModel::SetColumnCount(int count) {
     if (count < 1) {
         throw std::out_of_range("Listbox: a list has at least one column, not " +
@@ -34,39 +32,37 @@ void ListboxModel::SetColumnCount(int count) {
 }
 
 void ListboxModel::AppendRow(const std::vector<std::string>& texts) {
-    const int row = RowCount();
+    const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
     auto& cells = rows_.emplace_back(static_cast<std::size_t>(columns_));
     const std::size_t given = std::min(texts.size(), cells.size());
     for (std::size_t column = 0; column < given; ++column) {
         cells[column].text = texts[column];
     }
-    lastIndex_ = row;
     endInsertRows();
 }
 
 void ListboxModel::RemoveAllRows() {
     beginResetModel();
     rows_.clear();
-    lastIndex_ = -1;
     endResetModel();
 }
 
 void ListboxModel::CheckCell(int row, int column) const {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) {
+    if (Find(row, column) == nullptr) {
         throw std::out_of_range("Listbox: no cell at row " + std::to_string(row) + ", column " +
-                                std::to_string(column) + " in " + std::to_string(RowCount()) +
+                                std::to_string(column) + " in " + std::to_string(rowCount()) +
                                 " rows of " + std::to_string(columns_) + " columns");
     }
 }
 
 const ListboxModel::CellData& ListboxModel::At(int row, int column) const {
     CheckCell(row, column);
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    return *Find(row, column);
 }
 
 const ListboxModel::CellData* ListboxModel::Find(int row, int column) const noexcept {
-    if (row < 0 || row >= RowCount() || column < 0 || column >= columns_) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) {
         return nullptr;
     }
     return &rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
@@ -97,7 +93,7 @@ void ListboxModel::SetItalic(int row, int column, bool italic) {
 }
 
 int ListboxModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : RowCount();
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int ListboxModel::columnCount(const QModelIndex& parent) const {

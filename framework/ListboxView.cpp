@@ -9,8 +9,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <cmath>
@@ -23,15 +25,6 @@ namespace {
 constexpr int kRowPadding = 4;
 // Room between a cell's edges and its text.
 constexpr int kCellPadding = 3;
-constexpr int kRightAligned = 3;
-
-// A right-aligned cell holds a number, whose digits all count: one too
-// wide for its cell shows its end after a "…", so that the cut shows.
-// Other cells are clipped at their edge.
-QString ShownText(const ListboxModel::CellData& cell, const QFontMetrics& metrics, int width) {
-    const QString text = QString::fromStdString(cell.text);
-    return cell.alignment == kRightAligned ? metrics.elidedText(text, Qt::ElideLeft, width) : text;
-}
 
 // A vertical scroll bar that repaints on a change of its range, steps or
 // value only when that changes what it shows: a tape grows by a row at
@@ -77,88 +70,95 @@ private:
 
 } // namespace
 
-ListboxDelegate::ListboxDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+// Paints a cell as its text on the row's background, and opens a one-line
+// editor over a cell. Return, Enter, Tab and losing the focus keep the
+// typed text; Escape drops it.
+class ListboxDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-// A tape repaints its visible cells after every key, so a cell is painted
-// directly rather than through the style's item layout: the text in the
-// cell's face, alignment and colours, clipped where it does not fit, and
-// the cell's grid lines as one-pixel fills, which cost far less than the
-// table's own stroked grid.
-void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                            const QModelIndex& index) const {
-    const auto& model = static_cast<const ListboxModel&>(*index.model());
-    const ListboxModel::CellData* cell = model.Find(index.row(), index.column());
-    if (cell == nullptr) {
-        return;
-    }
-    const QRect& cellRect = option.rect;
-    const QRect area = Inside(cellRect);
-    if (horizontalLines || verticalLines) {
-        const QStyle* style =
-            option.widget != nullptr ? option.widget->style() : QApplication::style();
-        const QColor grid = QColor::fromRgba(static_cast<QRgb>(
-            style->styleHint(QStyle::SH_Table_GridLineColor, &option, option.widget)));
-        if (horizontalLines) {
-            painter->fillRect(cellRect.left(), cellRect.bottom(), cellRect.width(), 1, grid);
+    // The editor opened last; null once it is gone.
+    QWidget* Editor() const { return editor_; }
+
+    // Grid lines along the bottom and the right edge of every cell.
+    bool horizontalLines = false;
+    bool verticalLines = false;
+
+    // A tape repaints its visible cells after every key, so a cell is painted
+    // directly rather than through the style's item layout: the text in the
+    // cell's face, alignment and colours, clipped where it does not fit, and
+    // the cell's grid lines as one-pixel fills, which cost far less than the
+    // table's own stroked grid.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const auto& model = static_cast<const ListboxModel&>(*index.model());
+        const ListboxModel::CellData* cell = model.Find(index.row(), index.column());
+        if (cell == nullptr) {
+            return;
         }
-        if (verticalLines) {
-            painter->fillRect(cellRect.right(), cellRect.top(), 1, area.height(), grid);
+        const QRect& cellRect = option.rect;
+        const QRect area = Inside(cellRect);
+        if (horizontalLines || verticalLines) {
+            const QStyle* style =
+                option.widget != nullptr ? option.widget->style() : QApplication::style();
+            const QColor grid = QColor::fromRgba(static_cast<QRgb>(
+                style->styleHint(QStyle::SH_Table_GridLineColor, &option, option.widget)));
+            if (horizontalLines) {
+                painter->fillRect(cellRect.left(), cellRect.bottom(), cellRect.width(), 1, grid);
+            }
+            if (verticalLines) {
+                painter->fillRect(cellRect.right(), cellRect.top(), 1, area.height(), grid);
+            }
         }
+        QPalette::ColorGroup group = QPalette::Disabled;
+        if (option.state & QStyle::State_Enabled) {
+            group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        }
+        const bool selected = option.state & QStyle::State_Selected;
+        if (selected) {
+            painter->fillRect(area, option.palette.brush(group, QPalette::Highlight));
+        }
+        if (cell->text.empty()) {
+            return;
+        }
+        painter->setPen(
+            option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->setFont(cell->italic ? model.ItalicFont() : option.font);
+        const QRect textArea = area.adjusted(kCellPadding, 0, -kCellPadding, 0);
+        // A right-aligned cell holds a number, whose digits all count: one too
+        // wide for its cell shows its end after a "…", so that the cut shows.
+        // Other cells are clipped at their edge.
+        QString text = QString::fromStdString(cell->text);
+        if (cell->alignment == Listbox::AlignRight) {
+            text = painter->fontMetrics().elidedText(text, Qt::ElideLeft, textArea.width());
+        }
+        painter->drawText(
+            textArea, static_cast<int>(AlignmentFlags(cell->alignment)) | Qt::TextSingleLine, text);
     }
-    QPalette::ColorGroup group = QPalette::Disabled;
-    if (option.state & QStyle::State_Enabled) {
-        group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
-    }
-    const bool selected = option.state & QStyle::State_Selected;
-    if (selected) {
-        painter->fillRect(area, option.palette.brush(group, QPalette::Highlight));
-    }
-    if (cell->text.empty()) {
-        return;
-    }
-    painter->setPen(
-        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(cell->italic ? model.ItalicFont() : option.font);
-    const QRect textArea = area.adjusted(kCellPadding, 0, -kCellPadding, 0);
-    painter->drawText(textArea,
-                      static_cast<int>(AlignmentFlags(cell->alignment)) | Qt::TextSingleLine,
-                      ShownText(*cell, painter->fontMetrics(), textArea.width()));
-}
 
-QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                       const QModelIndex& index) const {
-    // The editor inherits the list's font from its parent, the viewport.
-    auto* editor = new QLineEdit(parent);
-    editor->setFrame(false);
-    editor->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()));
-    editor_ = editor;
-    return editor;
-}
-
-void ListboxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                           const QModelIndex& index) const {
-    QStyleOptionViewItem inside = option;
-    inside.rect = Inside(option.rect);
-    QStyledItemDelegate::updateEditorGeometry(editor, inside, index);
-}
-
-QRect ListboxDelegate::Inside(QRect cell) const {
-    if (horizontalLines) {
-        cell.setBottom(cell.bottom() - 1);
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        // The editor inherits the list's font from its parent, the viewport.
+        auto* editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        editor->setAlignment(Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()));
+        editor_ = editor;
+        return editor;
     }
-    if (verticalLines) {
-        cell.setRight(cell.right() - 1);
-    }
-    return cell;
-}
 
-bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab: {
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override {
+        QStyleOptionViewItem inside = option;
+        inside.rect = Inside(option.rect);
+        QStyledItemDelegate::updateEditorGeometry(editor, inside, index);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
+            key == Qt::Key_Backtab) {
             // Ends the editing at once, and never moves on to edit the next
             // cell as the standard delegate does for Tab.
             auto* editor = static_cast<QWidget*>(object);
@@ -166,12 +166,23 @@ bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
             emit closeEditor(editor, QAbstractItemDelegate::NoHint);
             return true;
         }
-        default:
-            break;
-        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
-    return QStyledItemDelegate::eventFilter(object, event);
-}
+
+private:
+    // The cell without its grid lines.
+    QRect Inside(QRect cell) const {
+        if (horizontalLines) {
+            cell.setBottom(cell.bottom() - 1);
+        }
+        if (verticalLines) {
+            cell.setRight(cell.right() - 1);
+        }
+        return cell;
+    }
+
+    mutable QPointer<QWidget> editor_;
+};
 
 ListboxView::ListboxView() : model_(new ListboxModel(this)), delegate_(new ListboxDelegate(this)) {
     setVerticalScrollBar(new ListScrollBar);
@@ -194,32 +205,23 @@ ListboxView::ListboxView() : model_(new ListboxModel(this)), delegate_(new Listb
     horizontalHeader()->setMinimumSectionSize(0);
     ApplyScrollBars();
     ApplyGridLines();
-    connect(model_, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int) { RowsInserted(first); });
-    connect(
-        model_, &QAbstractItemModel::dataChanged, this,
-        [this](const QModelIndex& topLeft, const QModelIndex&) { CellsChanged(topLeft.row()); });
+    // Inserting rows shifts only the rows from the first inserted one down.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first) {
+        firstDirtyRow_ = firstDirtyRow_ < 0 ? first : std::min(firstDirtyRow_, first);
+    });
+    // While a layout is pending the table leaves changed cells to it; they are
+    // added to what it repaints.
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+        if (firstDirtyRow_ >= 0) {
+            firstDirtyRow_ = std::min(firstDirtyRow_, topLeft.row());
+        }
+    });
+    // Besides appending rows and changing cells, the model only resets and
+    // changes its number of columns.
     const auto relayout = [this] { wholeLayout_ = true; };
     connect(model_, &QAbstractItemModel::modelReset, this, relayout);
-    connect(model_, &QAbstractItemModel::layoutChanged, this, relayout);
-    connect(model_, &QAbstractItemModel::rowsRemoved, this, relayout);
-    connect(model_, &QAbstractItemModel::rowsMoved, this, relayout);
     connect(model_, &QAbstractItemModel::columnsInserted, this, relayout);
     connect(model_, &QAbstractItemModel::columnsRemoved, this, relayout);
-    connect(model_, &QAbstractItemModel::columnsMoved, this, relayout);
-}
-
-// Inserting rows shifts only the rows from the first inserted one down.
-void ListboxView::RowsInserted(int first) {
-    firstDirtyRow_ = firstDirtyRow_ < 0 ? first : std::min(firstDirtyRow_, first);
-}
-
-// While a layout is pending the table leaves changed cells to it; they are
-// added to what it repaints.
-void ListboxView::CellsChanged(int first) {
-    if (firstDirtyRow_ >= 0) {
-        firstDirtyRow_ = std::min(firstDirtyRow_, first);
-    }
 }
 
 // The table lays itself out after every inserted row and then repaints all
@@ -252,14 +254,10 @@ void ListboxView::doItemsLayout() {
 }
 
 bool ListboxView::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::FontChange:
-    case QEvent::StyleChange:
-    case QEvent::LayoutDirectionChange:
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FontChange || type == QEvent::StyleChange ||
+        type == QEvent::LayoutDirectionChange) {
         wholeLayout_ = true;
-        break;
-    default:
-        break;
     }
     return QTableView::event(event);
 }
@@ -285,9 +283,7 @@ void ListboxView::ColumnWidths(const std::string& value) {
         ColumnWidth width;
         if (!item.isEmpty()) {
             width.percent = item.endsWith(QLatin1Char('%'));
-            if (width.percent) {
-                item.chop(1);
-            }
+            item.chop(width.percent ? 1 : 0);
             bool ok = false;
             width.amount = item.toDouble(&ok);
             if (!ok || width.amount < 0) {
@@ -302,30 +298,25 @@ void ListboxView::ColumnWidths(const std::string& value) {
 }
 
 void ListboxView::ApplyColumnWidths() {
-    const int columns = model_->ColumnCount();
     const double visible = viewport()->width();
-    std::vector<double> widths(static_cast<std::size_t>(columns), -1);
+    // Each column's pixels; negative where the column was given no width.
+    std::vector<double> widths(static_cast<std::size_t>(model_->columnCount()), -1);
     double given = 0;
-    int open = 0;
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        if (column < columnWidths_.size() && columnWidths_[column].amount >= 0) {
-            const ColumnWidth& width = columnWidths_[column];
-            widths[column] = width.percent ? visible * width.amount / 100 : width.amount;
-            given += widths[column];
-        } else {
-            ++open;
-        }
+    for (std::size_t column = 0; column < std::min(widths.size(), columnWidths_.size()); ++column) {
+        const ColumnWidth& width = columnWidths_[column];
+        widths[column] = width.percent ? visible * width.amount / 100 : width.amount;
+        given += std::max(0.0, widths[column]);
     }
-    const double share = open > 0 ? std::max(0.0, visible - given) / open : 0;
+    const auto open = std::ranges::count_if(widths, [](double width) { return width < 0; });
+    const double share = open > 0 ? std::max(0.0, visible - given) / static_cast<double>(open) : 0;
     // Rounding the edges rather than each width keeps percentages that add
     // up to 100 exactly as wide as the list.
     double edge = 0;
     int left = 0;
-    for (int column = 0; column < columns; ++column) {
-        const double width = widths[static_cast<std::size_t>(column)];
-        edge += width < 0 ? share : width;
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        edge += widths[column] < 0 ? share : widths[column];
         const int right = static_cast<int>(std::lround(edge));
-        setColumnWidth(column, right - left);
+        setColumnWidth(static_cast<int>(column), right - left);
         left = right;
     }
 }
@@ -347,14 +338,6 @@ void ListboxView::ApplyGridLines() {
     delegate_->horizontalLines = gridLinesHorizontal > 1;
     delegate_->verticalLines = gridLinesVertical > 1;
     viewport()->update();
-}
-
-int ListboxView::SelectedRow() const {
-    int first = -1;
-    for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        first = first < 0 ? range.top() : std::min(first, range.top());
-    }
-    return first;
 }
 
 void ListboxView::SelectRow(int row) {

@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
+#include <algorithm>
+#include <ranges>
 #include <stdexcept>
 
 namespace {
@@ -20,7 +22,7 @@ namespace {
 // opened list keeps the full width.
 class PopupWidget : public QComboBox {
 public:
-    QFont baseFont;
+    QFont baseFont = font();
 
     void FitItems() {
         QStyleOptionComboBox option;
@@ -31,12 +33,9 @@ public:
                 .width();
         const QFont fitted = NarrowedToFit(baseFont, [this, room](const QFont& candidate) {
             const QFontMetrics metrics(candidate);
-            for (int index = 0; index < count(); ++index) {
-                if (metrics.horizontalAdvance(itemText(index)) > room) {
-                    return false;
-                }
-            }
-            return true;
+            return std::ranges::all_of(std::views::iota(0, count()), [&](int index) {
+                return metrics.horizontalAdvance(itemText(index)) <= room;
+            });
         });
         setFont(fitted);
         QFont full = baseFont;
@@ -81,9 +80,7 @@ constexpr StreamKey kKeys[] = {
 
 const std::span<const StreamKey> kPopupMenuKeys = kKeys;
 
-PopupMenu::PopupMenu() : RectControl(std::make_unique<ControlImpl>(new PopupWidget), kKeys) {
-    View(*this).baseFont = View(*this).font();
-}
+PopupMenu::PopupMenu() : RectControl(std::make_unique<ControlImpl>(new PopupWidget), kKeys) {}
 
 int PopupMenu::ListCount() const { return View(*this).count(); }
 

@@ -73,9 +73,9 @@ int Slider::PageStep() const { return View(*this).pageStep(); }
 void Slider::PageStep(int value) { View(*this).setPageStep(value); }
 
 void Slider::ValueChanged(std::function<void(Slider&)> handler) {
-    View(*this).valueChanged = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).valueChanged = std::bind_front(std::move(handler), std::ref(*this));
 }
 
 void Slider::MouseExit(std::function<void(Slider&)> handler) {
-    View(*this).mouseExit = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).mouseExit = std::bind_front(std::move(handler), std::ref(*this));
 }

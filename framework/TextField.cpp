@@ -15,10 +15,10 @@
 
 namespace {
 
-// The border of a bordered field: one pixel of grey, of the highlight
-// colour while the field has the focus. The style's own frame is rounded
-// and antialiased, which made every repaint of the large display several
-// times dearer than drawing its text.
+// The border of a bordered field: a one-pixel line of grey, of the
+// highlight colour while the field has the focus. The style's own frame is
+// rounded and antialiased, which made every repaint of the large display
+// several times dearer than drawing its text.
 constexpr int kBorderWidth = 1;
 // The room a line edit leaves between its text margins and its text.
 constexpr int kInnerMargin = 2;
@@ -89,6 +89,14 @@ public:
         update();
     }
 
+    // The colour of the text or of the background.
+    void Colour(QPalette::ColorRole role, Color value) {
+        (role == QPalette::Text ? textColor : backColor) = value;
+        QPalette colours = palette();
+        colours.setColor(role, ToQColor(value));
+        setPalette(colours);
+    }
+
     LimitValidator* validator;
     int alignment = 0;
     Color textColor = RGB(0, 0, 0);
@@ -103,14 +111,8 @@ protected:
             return;
         }
         QPainter painter(this);
-        const QColor color =
-            hasFocus() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
-        const int w = width();
-        const int h = height();
-        painter.fillRect(0, 0, w, kBorderWidth, color);
-        painter.fillRect(0, h - kBorderWidth, w, kBorderWidth, color);
-        painter.fillRect(0, 0, kBorderWidth, h, color);
-        painter.fillRect(w - kBorderWidth, 0, kBorderWidth, h, color);
+        painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 
 private:
@@ -200,22 +202,10 @@ void TextField::Alignment(int value) {
 }
 
 Color TextField::TextColor() const { return View(*this).textColor; }
-void TextField::TextColor(Color value) {
-    TextFieldWidget& view = View(*this);
-    view.textColor = value;
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Text, ToQColor(value));
-    view.setPalette(palette);
-}
+void TextField::TextColor(Color value) { View(*this).Colour(QPalette::Text, value); }
 
 Color TextField::BackColor() const { return View(*this).backColor; }
-void TextField::BackColor(Color value) {
-    TextFieldWidget& view = View(*this);
-    view.backColor = value;
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Base, ToQColor(value));
-    view.setPalette(palette);
-}
+void TextField::BackColor(Color value) { View(*this).Colour(QPalette::Base, value); }
 
 bool TextField::ReadOnly() const { return View(*this).isReadOnly(); }
 void TextField::ReadOnly(bool value) { View(*this).setReadOnly(value); }

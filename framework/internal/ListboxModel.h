@@ -19,12 +19,9 @@ public:
         bool italic = false;
     };
 
-    explicit ListboxModel(QObject* parent);
+    using QAbstractTableModel::QAbstractTableModel;
 
-    int RowCount() const { return static_cast<int>(rows_.size()); }
-    int ColumnCount() const { return columns_; }
     void SetColumnCount(int count);
-    int LastIndex() const { return lastIndex_; }
 
     // Appends a row whose first cells take the texts; texts beyond the last
     // column are dropped.
@@ -58,6 +55,5 @@ private:
 
     std::vector<std::vector<CellData>> rows_;
     int columns_ = 1;
-    int lastIndex_ = -1;
     QFont italicFont_;
 };

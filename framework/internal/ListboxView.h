@@ -5,44 +5,13 @@
 
 #include "ListboxModel.h"
 
-#include <QPointer>
-#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// Paints a cell as its text on the row's background, and opens a one-line
-// editor over a cell. Return, Enter, Tab and losing the focus keep the
-// typed text; Escape drops it.
-class ListboxDelegate : public QStyledItemDelegate {
-public:
-    explicit ListboxDelegate(QObject* parent);
-
-    // The editor opened last; null once it is gone.
-    QWidget* Editor() const { return editor_; }
-
-    // Grid lines along the bottom and the right edge of every cell.
-    bool horizontalLines = false;
-    bool verticalLines = false;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
-
-private:
-    // The cell without its grid lines.
-    QRect Inside(QRect cell) const;
-
-    mutable QPointer<QWidget> editor_;
-};
+class ListboxDelegate;
 
 class ListboxView : public QTableView {
 public:
@@ -55,18 +24,14 @@ public:
     // Rows are a line of the font high plus padding, or as high as
     // defaultRowHeight when that is positive.
     void ApplyRowHeight();
-    // Pixels ("120") or percentages of the visible width ("50%"), one per
-    // column, separated by commas; columns without one share what is left.
+    // Columns without a width share what is left of the visible width.
     void ColumnWidths(const std::string& value);
     void ApplyColumnWidths();
     void ApplyScrollBars();
     void ApplyGridLines();
 
-    int SelectedRow() const;
-    // -1 clears the selection.
     void SelectRow(int row);
     int FirstVisibleRow();
-    // A row past the end shows the last rows.
     void ScrollToRow(int row);
 
     void EditCell(int row, int column);
@@ -103,8 +68,6 @@ private:
     };
 
     QWidget* OpenEditor() const;
-    void RowsInserted(int first);
-    void CellsChanged(int first);
 
     ListboxModel* model_;
     ListboxDelegate* delegate_;
