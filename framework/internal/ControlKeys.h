@@ -15,6 +15,25 @@ void ApplyName(RectControl& control, const std::string& name);
 // is the window itself.
 void ApplyInitialParent(RectControl& control, const std::string& parentName);
 
+template <class> struct FieldTraits;
+template <class W, class V> struct FieldTraits<V W::*> {
+    using Widget = W;
+    using Value = V;
+};
+
+template <auto Field> void ApplyPainted(PropertyTarget& target, const Property& property) {
+    using Traits = FieldTraits<decltype(Field)>;
+    auto& widget = *static_cast<RectControl&>(target).Impl().As<typename Traits::Widget>();
+    widget.*Field = ValueAs<typename Traits::Value>(property);
+    widget.update();
+}
+
+// A key whose value sets a field that the control's widget paints from, and
+// repaints it: Painted<&RectangleWidget::fillColor>("FillColor").
+template <auto Field> consteval StreamKey Painted(std::string_view key) {
+    return {key, TypeOf<typename FieldTraits<decltype(Field)>::Value>(), &ApplyPainted<Field>};
+}
+
 namespace controlkey {
 
 inline constexpr StreamKey Name =
