@@ -114,33 +114,25 @@ void RectControl::AccessibleName(const std::string& value) {
     impl_->ApplySpokenName();
 }
 
-double RectControl::TextSize() const { return impl_->textSize; }
-void RectControl::TextSize(double points) {
-    impl_->textSize = points;
+template <class T> void RectControl::ChangeFont(T ControlImpl::*part, const T& value) {
+    (*impl_).*part = value;
     ApplyFont();
 }
+
+double RectControl::TextSize() const { return impl_->textSize; }
+void RectControl::TextSize(double points) { ChangeFont(&ControlImpl::textSize, points); }
 int RectControl::TextUnit() const { return impl_->textUnit; }
 void RectControl::TextUnit(int unit) { impl_->textUnit = unit; }
 const std::string& RectControl::TextFont() const { return impl_->textFont; }
 void RectControl::TextFont(const std::string& family) {
-    impl_->textFont = family;
-    ApplyFont();
+    ChangeFont(&ControlImpl::textFont, family);
 }
 bool RectControl::Bold() const { return impl_->bold; }
-void RectControl::Bold(bool value) {
-    impl_->bold = value;
-    ApplyFont();
-}
+void RectControl::Bold(bool value) { ChangeFont(&ControlImpl::bold, value); }
 bool RectControl::Italic() const { return impl_->italic; }
-void RectControl::Italic(bool value) {
-    impl_->italic = value;
-    ApplyFont();
-}
+void RectControl::Italic(bool value) { ChangeFont(&ControlImpl::italic, value); }
 bool RectControl::Underline() const { return impl_->underline; }
-void RectControl::Underline(bool value) {
-    impl_->underline = value;
-    ApplyFont();
-}
+void RectControl::Underline(bool value) { ChangeFont(&ControlImpl::underline, value); }
 
 void RectControl::ApplyFont() {
     impl_->widget->setFont(

@@ -84,6 +84,9 @@ protected:
     virtual void ApplyFont();
 
 private:
+    // Sets one part of the font and refreshes the widget's font.
+    template <class T> void ChangeFont(T ControlImpl::*part, const T& value);
+
     std::unique_ptr<ControlImpl> impl_;
     std::span<const StreamKey> keys_;
 };
