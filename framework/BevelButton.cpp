@@ -115,12 +115,6 @@ BevelButtonWidget& View(const BevelButton& control) {
     return *control.Impl().As<BevelButtonWidget>();
 }
 
-// Sets a field of the button's face and redraws it.
-template <auto Field, class V> void Redraw(BevelButton& control, const V& value) {
-    View(control).*Field = value;
-    View(control).update();
-}
-
 using namespace controlkey;
 
 // clang-format off
@@ -128,21 +122,20 @@ constexpr StreamKey kKeys[] = {
     Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
     TabIndex, TabStop, InitialParent, Visible, HelpTag, AutoDeactivate, Enabled,
     Key("Caption", [](BevelButton& c, const std::string& v) { c.Caption(v); }),
-    Key("CaptionAlign", [](BevelButton& c, std::int32_t v) { c.CaptionAlign(v); }),
+    Painted<&BevelButtonWidget::captionAlign>("CaptionAlign"),
     // The face is the style's own, the caption and icon are centred and the
     // button is a plain push button without a menu: only the type counts.
     Ignored<std::int32_t>("CaptionPlacement"),
-    Key("CaptionDelta", [](BevelButton& c, std::int32_t v) { c.CaptionDelta(v); }),
+    Painted<&BevelButtonWidget::captionDelta>("CaptionDelta"),
     Ignored<std::int32_t>("IconAlign"),
-    Key("IconDX", [](BevelButton& c, std::int32_t v) { Redraw<&BevelButtonWidget::iconDX>(c, v); }),
-    Key("IconDY", [](BevelButton& c, std::int32_t v) { Redraw<&BevelButtonWidget::iconDY>(c, v); }),
+    Painted<&BevelButtonWidget::iconDX>("IconDX"),
+    Painted<&BevelButtonWidget::iconDY>("IconDY"),
     Ignored<std::int32_t>("Bevel"), Ignored<std::int32_t>("HasMenu"),
-    Key("HasBackColor",
-        [](BevelButton& c, bool v) { Redraw<&BevelButtonWidget::hasBackColor>(c, v); }),
-    Key("BackColor", [](BevelButton& c, Color v) { Redraw<&BevelButtonWidget::backColor>(c, v); }),
-    Key("TextColor", [](BevelButton& c, Color v) { c.TextColor(v); }),
+    Painted<&BevelButtonWidget::hasBackColor>("HasBackColor"),
+    Painted<&BevelButtonWidget::backColor>("BackColor"),
+    Painted<&BevelButtonWidget::textColor>("TextColor"),
     // A button whose Value is True is drawn pressed in.
-    Key("Value", [](BevelButton& c, bool v) { Redraw<&BevelButtonWidget::value>(c, v); }),
+    Painted<&BevelButtonWidget::value>("Value"),
     Ignored<std::int32_t>("MenuValue"), Ignored<std::int32_t>("ButtonType"),
     // Buttons never take the focus, whatever the layout says.
     Ignored<bool>("AcceptFocus"),
@@ -166,24 +159,6 @@ void BevelButton::Caption(const std::string& value) {
     Impl().shownText = QString::fromStdString(value);
     Impl().ApplySpokenName();
     view.update();
-}
-
-int BevelButton::CaptionAlign() const { return View(*this).captionAlign; }
-void BevelButton::CaptionAlign(int value) {
-    View(*this).captionAlign = value;
-    View(*this).update();
-}
-
-int BevelButton::CaptionDelta() const { return View(*this).captionDelta; }
-void BevelButton::CaptionDelta(int value) {
-    View(*this).captionDelta = value;
-    View(*this).update();
-}
-
-Color BevelButton::TextColor() const { return View(*this).textColor; }
-void BevelButton::TextColor(Color value) {
-    View(*this).textColor = value;
-    View(*this).update();
 }
 
 std::shared_ptr<Picture> BevelButton::Icon() const { return View(*this).icon; }

@@ -15,13 +15,6 @@ public:
 
     const std::string& Caption() const;
     void Caption(const std::string& value);
-    // 3 centred; 0 at the left, inset by CaptionDelta pixels.
-    int CaptionAlign() const;
-    void CaptionAlign(int value);
-    int CaptionDelta() const;
-    void CaptionDelta(int value);
-    Color TextColor() const;
-    void TextColor(Color value);
     std::shared_ptr<Picture> Icon() const;
     void Icon(std::shared_ptr<Picture> picture);
 

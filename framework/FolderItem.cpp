@@ -17,6 +17,20 @@ bool PlainFileName(const std::string& name) {
            name.find_first_of("/\\") == std::string::npos;
 }
 
+// Opens the stream's file; null, with the reason in error, when it cannot be
+// opened.
+template <class Stream, class StreamImpl>
+std::unique_ptr<Stream> Opened(const std::string& path, QIODevice::OpenMode mode,
+                               std::string& error) {
+    auto impl = std::make_unique<StreamImpl>(QtPath(path));
+    if (!impl->file.open(mode)) {
+        error = impl->file.errorString().toStdString();
+        return nullptr;
+    }
+    error.clear();
+    return std::make_unique<Stream>(std::move(impl));
+}
+
 } // namespace
 
 FolderItem::FolderItem(std::string path) : path_(std::move(path)) {}
@@ -62,13 +76,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
         lastError_ = "it is not a regular file";
         return nullptr;
     }
-    auto impl = std::make_unique<TextInputStreamImpl>(QtPath(path_));
-    if (!impl->file.open(QIODevice::ReadOnly)) {
-        lastError_ = impl->file.errorString().toStdString();
-        return nullptr;
-    }
-    lastError_.clear();
-    return std::make_unique<TextInputStream>(std::move(impl));
+    return Opened<TextInputStream, TextInputStreamImpl>(path_, QIODevice::ReadOnly, lastError_);
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {
@@ -88,11 +96,5 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {
         lastError_ = "its folder cannot be created";
         return nullptr;
     }
-    auto impl = std::make_unique<TextOutputStreamImpl>(QtPath(path_));
-    if (!impl->file.open(QIODevice::WriteOnly)) {
-        lastError_ = impl->file.errorString().toStdString();
-        return nullptr;
-    }
-    lastError_.clear();
-    return std::make_unique<TextOutputStream>(std::move(impl));
+    return Opened<TextOutputStream, TextOutputStreamImpl>(path_, QIODevice::WriteOnly, lastError_);
 }

@@ -10,30 +10,31 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <utility>
+
+namespace {
+
+// The keys that type no printable character, and the codes of their texts.
+constexpr std::pair<int, int> kCodedKeys[] = {
+    {Qt::Key_Enter, KeyCode::Enter},
+    {Qt::Key_Return, KeyCode::Return},
+    {Qt::Key_Escape, KeyCode::Escape},
+    {Qt::Key_Delete, KeyCode::Delete},
+    {Qt::Key_Backspace, KeyCode::Backspace},
+    {Qt::Key_Tab, KeyCode::Tab},
+    {Qt::Key_Left, KeyCode::Left},
+    {Qt::Key_Right, KeyCode::Right},
+    {Qt::Key_Up, KeyCode::Up},
+    {Qt::Key_Down, KeyCode::Down},
+};
+
+} // namespace
+
 std::string KeyText(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Enter:
-        return Chr(KeyCode::Enter);
-    case Qt::Key_Return:
-        return Chr(KeyCode::Return);
-    case Qt::Key_Escape:
-        return Chr(KeyCode::Escape);
-    case Qt::Key_Delete:
-        return Chr(KeyCode::Delete);
-    case Qt::Key_Backspace:
-        return Chr(KeyCode::Backspace);
-    case Qt::Key_Tab:
-        return Chr(KeyCode::Tab);
-    case Qt::Key_Left:
-        return Chr(KeyCode::Left);
-    case Qt::Key_Right:
-        return Chr(KeyCode::Right);
-    case Qt::Key_Up:
-        return Chr(KeyCode::Up);
-    case Qt::Key_Down:
-        return Chr(KeyCode::Down);
-    default:
-        break;
+    for (const auto& [key, code] : kCodedKeys) {
+        if (event.key() == key) {
+            return Chr(code);
+        }
     }
     // A key held with Ctrl, Meta or Alt is a command or a menu's mnemonic,
     // never a character typed.

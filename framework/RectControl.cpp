@@ -82,15 +82,6 @@ void RectControl::Height(int value) {
     impl_->Place();
 }
 
-bool RectControl::LockLeft() const { return impl_->lockLeft; }
-void RectControl::LockLeft(bool value) { impl_->lockLeft = value; }
-bool RectControl::LockTop() const { return impl_->lockTop; }
-void RectControl::LockTop(bool value) { impl_->lockTop = value; }
-bool RectControl::LockRight() const { return impl_->lockRight; }
-void RectControl::LockRight(bool value) { impl_->lockRight = value; }
-bool RectControl::LockBottom() const { return impl_->lockBottom; }
-void RectControl::LockBottom(bool value) { impl_->lockBottom = value; }
-
 bool RectControl::Visible() const { return impl_->visible; }
 void RectControl::Visible(bool value) {
     impl_->visible = value;
@@ -108,39 +99,29 @@ void RectControl::Enabled(bool value) {
 int RectControl::TabIndex() const { return impl_->tabIndex; }
 bool RectControl::TabStop() const { return impl_->tabStop; }
 
-const std::string& RectControl::AccessibleName() const { return impl_->spokenName; }
 void RectControl::AccessibleName(const std::string& value) {
     impl_->spokenName = value;
     impl_->ApplySpokenName();
 }
 
-double RectControl::TextSize() const { return impl_->textSize; }
-void RectControl::TextSize(double points) {
-    impl_->textSize = points;
+template <class T> void RectControl::ChangeFont(T ControlImpl::*part, const T& value) {
+    (*impl_).*part = value;
     ApplyFont();
 }
+
+double RectControl::TextSize() const { return impl_->textSize; }
+void RectControl::TextSize(double points) { ChangeFont(&ControlImpl::textSize, points); }
 int RectControl::TextUnit() const { return impl_->textUnit; }
 void RectControl::TextUnit(int unit) { impl_->textUnit = unit; }
 const std::string& RectControl::TextFont() const { return impl_->textFont; }
 void RectControl::TextFont(const std::string& family) {
-    impl_->textFont = family;
-    ApplyFont();
+    ChangeFont(&ControlImpl::textFont, family);
 }
 bool RectControl::Bold() const { return impl_->bold; }
-void RectControl::Bold(bool value) {
-    impl_->bold = value;
-    ApplyFont();
-}
-bool RectControl::Italic() const { return impl_->italic; }
-void RectControl::Italic(bool value) {
-    impl_->italic = value;
-    ApplyFont();
-}
+void RectControl::Bold(bool value) { ChangeFont(&ControlImpl::bold, value); }
+void RectControl::Italic(bool value) { ChangeFont(&ControlImpl::italic, value); }
 bool RectControl::Underline() const { return impl_->underline; }
-void RectControl::Underline(bool value) {
-    impl_->underline = value;
-    ApplyFont();
-}
+void RectControl::Underline(bool value) { ChangeFont(&ControlImpl::underline, value); }
 
 void RectControl::ApplyFont() {
     impl_->widget->setFont(

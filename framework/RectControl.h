@@ -33,15 +33,6 @@ public:
     int Height() const;
     void Height(int value);
 
-    bool LockLeft() const;
-    void LockLeft(bool value);
-    bool LockTop() const;
-    void LockTop(bool value);
-    bool LockRight() const;
-    void LockRight(bool value);
-    bool LockBottom() const;
-    void LockBottom(bool value);
-
     bool Visible() const;
     void Visible(bool value);
     // Lays the control above every other control of its window.
@@ -54,7 +45,6 @@ public:
 
     // The name a screen reader says for a control that shows no caption or
     // text to name it; the control's Name is never said.
-    const std::string& AccessibleName() const;
     void AccessibleName(const std::string& value);
 
     // Text sizes are points shown as that many pixels; 0 is the default size.
@@ -66,7 +56,6 @@ public:
     void TextFont(const std::string& family);
     bool Bold() const;
     void Bold(bool value);
-    bool Italic() const;
     void Italic(bool value);
     bool Underline() const;
     void Underline(bool value);
@@ -84,6 +73,9 @@ protected:
     virtual void ApplyFont();
 
 private:
+    // Sets one part of the font and refreshes the widget's font.
+    template <class T> void ChangeFont(T ControlImpl::*part, const T& value);
+
     std::unique_ptr<ControlImpl> impl_;
     std::span<const StreamKey> keys_;
 };

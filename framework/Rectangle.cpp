@@ -38,18 +38,16 @@ protected:
     }
 };
 
-RectangleWidget& View(const Rectangle& control) { return *control.Impl().As<RectangleWidget>(); }
-
 using namespace controlkey;
 
 // clang-format off
 constexpr StreamKey kKeys[] = {
     Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabIndex,
     TabPanelIndex, Visible, HelpTag, AutoDeactivate, Enabled,
-    Key("FillColor", [](Rectangle& c, Color v) { c.FillColor(v); }),
-    Key("BorderWidth", [](Rectangle& c, std::int32_t v) { c.BorderWidth(v); }),
-    Key("TopLeftColor", [](Rectangle& c, Color v) { c.TopLeftColor(v); }),
-    Key("BottomRightColor", [](Rectangle& c, Color v) { c.BottomRightColor(v); }),
+    Painted<&RectangleWidget::fillColor>("FillColor"),
+    Painted<&RectangleWidget::borderWidth>("BorderWidth"),
+    Painted<&RectangleWidget::topLeftColor>("TopLeftColor"),
+    Painted<&RectangleWidget::bottomRightColor>("BottomRightColor"),
     InitialParent,
 };
 // clang-format on
@@ -59,27 +57,3 @@ constexpr StreamKey kKeys[] = {
 const std::span<const StreamKey> kRectangleKeys = kKeys;
 
 Rectangle::Rectangle() : RectControl(std::make_unique<ControlImpl>(new RectangleWidget), kKeys) {}
-
-Color Rectangle::FillColor() const { return View(*this).fillColor; }
-void Rectangle::FillColor(Color value) {
-    View(*this).fillColor = value;
-    View(*this).update();
-}
-
-int Rectangle::BorderWidth() const { return View(*this).borderWidth; }
-void Rectangle::BorderWidth(int value) {
-    View(*this).borderWidth = value;
-    View(*this).update();
-}
-
-Color Rectangle::TopLeftColor() const { return View(*this).topLeftColor; }
-void Rectangle::TopLeftColor(Color value) {
-    View(*this).topLeftColor = value;
-    View(*this).update();
-}
-
-Color Rectangle::BottomRightColor() const { return View(*this).bottomRightColor; }
-void Rectangle::BottomRightColor(Color value) {
-    View(*this).bottomRightColor = value;
-    View(*this).update();
-}

@@ -7,13 +7,4 @@
 class Rectangle : public RectControl {
 public:
     Rectangle();
-
-    Color FillColor() const;
-    void FillColor(Color value);
-    int BorderWidth() const;
-    void BorderWidth(int value);
-    Color TopLeftColor() const;
-    void TopLeftColor(Color value);
-    Color BottomRightColor() const;
-    void BottomRightColor(Color value);
 };

@@ -44,21 +44,17 @@ protected:
     }
 };
 
-RoundRectangleWidget& View(const RoundRectangle& control) {
-    return *control.Impl().As<RoundRectangleWidget>();
-}
-
 using namespace controlkey;
 
 // clang-format off
 constexpr StreamKey kKeys[] = {
     Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabIndex,
     TabPanelIndex, Visible, HelpTag, AutoDeactivate, Enabled,
-    Key("FillColor", [](RoundRectangle& c, Color v) { c.FillColor(v); }),
-    Key("BorderWidth", [](RoundRectangle& c, std::int32_t v) { c.BorderWidth(v); }),
-    Key("BorderColor", [](RoundRectangle& c, Color v) { c.BorderColor(v); }),
-    Key("OvalWidth", [](RoundRectangle& c, std::int32_t v) { c.OvalWidth(v); }),
-    Key("OvalHeight", [](RoundRectangle& c, std::int32_t v) { c.OvalHeight(v); }),
+    Painted<&RoundRectangleWidget::fillColor>("FillColor"),
+    Painted<&RoundRectangleWidget::borderWidth>("BorderWidth"),
+    Painted<&RoundRectangleWidget::borderColor>("BorderColor"),
+    Painted<&RoundRectangleWidget::ovalWidth>("OvalWidth"),
+    Painted<&RoundRectangleWidget::ovalHeight>("OvalHeight"),
     InitialParent,
 };
 // clang-format on
@@ -69,33 +65,3 @@ const std::span<const StreamKey> kRoundRectangleKeys = kKeys;
 
 RoundRectangle::RoundRectangle()
     : RectControl(std::make_unique<ControlImpl>(new RoundRectangleWidget), kKeys) {}
-
-Color RoundRectangle::FillColor() const { return View(*this).fillColor; }
-void RoundRectangle::FillColor(Color value) {
-    View(*this).fillColor = value;
-    View(*this).update();
-}
-
-int RoundRectangle::BorderWidth() const { return View(*this).borderWidth; }
-void RoundRectangle::BorderWidth(int value) {
-    View(*this).borderWidth = value;
-    View(*this).update();
-}
-
-Color RoundRectangle::BorderColor() const { return View(*this).borderColor; }
-void RoundRectangle::BorderColor(Color value) {
-    View(*this).borderColor = value;
-    View(*this).update();
-}
-
-int RoundRectangle::OvalWidth() const { return View(*this).ovalWidth; }
-void RoundRectangle::OvalWidth(int value) {
-    View(*this).ovalWidth = value;
-    View(*this).update();
-}
-
-int RoundRectangle::OvalHeight() const { return View(*this).ovalHeight; }
-void RoundRectangle::OvalHeight(int value) {
-    View(*this).ovalHeight = value;
-    View(*this).update();
-}

@@ -6,15 +6,4 @@
 class RoundRectangle : public RectControl {
 public:
     RoundRectangle();
-
-    Color FillColor() const;
-    void FillColor(Color value);
-    int BorderWidth() const;
-    void BorderWidth(int value);
-    Color BorderColor() const;
-    void BorderColor(Color value);
-    int OvalWidth() const;
-    void OvalWidth(int value);
-    int OvalHeight() const;
-    void OvalHeight(int value);
 };

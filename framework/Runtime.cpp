@@ -22,10 +22,13 @@ struct RuntimeState {
     std::unique_ptr<Application> app;
     KeyRouter* keyRouter = nullptr;
     bool loopRunning = false;
-    bool quitting = false;
-    bool quitDone = false;
-    bool appClosed = false;
-    int exitCode = 0;
+    // How far quitting has got; every run of the runtime starts afresh.
+    struct QuitProgress {
+        bool underway = false;
+        bool done = false;
+        bool appClosed = false;
+        int exitCode = 0;
+    } quit;
 };
 
 RuntimeState& State() {
@@ -53,10 +56,7 @@ void RuntimeInit(int argc, char** argv) {
         state.keyRouter = new KeyRouter(QApplication::instance());
         QApplication::instance()->installEventFilter(state.keyRouter);
     }
-    state.quitting = false;
-    state.quitDone = false;
-    state.appClosed = false;
-    state.exitCode = 0;
+    state.quit = {};
 }
 
 void RunFrameworkInitialization(void (*startup)()) {
@@ -78,7 +78,7 @@ void RuntimeOpen() {
 void RuntimeRun() {
     RuntimeState& state = State();
     RuntimeOpen();
-    if (state.quitDone) {
+    if (state.quit.done) {
         return;
     }
     state.loopRunning = true;
@@ -94,44 +94,41 @@ int RuntimeExit() {
         state.keyRouter = nullptr;
         state.ownApplication.reset();
     }
-    const int code = state.exitCode;
-    state.quitting = false;
-    state.quitDone = false;
-    state.appClosed = false;
-    state.exitCode = 0;
+    const int code = state.quit.exitCode;
+    state.quit = {};
     return code;
 }
 
-bool RuntimeQuitting() { return State().quitting; }
+bool RuntimeQuitting() { return State().quit.underway; }
 
 void Quit(int code) {
     RuntimeState& state = State();
-    if (state.quitting) {
+    if (state.quit.underway) {
         return;
     }
-    state.quitting = true;
-    state.exitCode = code;
+    state.quit.underway = true;
+    state.quit.exitCode = code;
     for (Window* window : OpenWindows()) {
         if (!window->Impl().RequestClose(true)) {
-            state.quitting = false;
+            state.quit.underway = false;
             RetireClosedWindows();
             return;
         }
     }
-    if (!state.appClosed) {
-        state.appClosed = true;
+    if (!state.quit.appClosed) {
+        state.quit.appClosed = true;
         if (Application* app = RuntimeAppObject()) {
             Guarded([app] { app->Event_Close(); });
         }
     }
     RetireClosedWindows();
-    state.quitDone = true;
+    state.quit.done = true;
     QCoreApplication::exit(code);
 }
 
 void NoteWindowClosed() {
     RuntimeState& state = State();
-    if (state.loopRunning && !state.quitting && OpenWindows().empty()) {
+    if (state.loopRunning && !state.quit.underway && OpenWindows().empty()) {
         Quit(0);
     }
 }

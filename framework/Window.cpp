@@ -1,7 +1,7 @@
 #include "Window.h"
 
 #include "Application.h"
-#include "ControlImpl.h"
+#include "ControlKeys.h"
 #include "Dispatch.h"
 #include "KeyTable.h"
 #include "MenuBarBuilder.h"
@@ -380,11 +380,9 @@ void Window::AddControl(const std::string& name, std::unique_ptr<RectControl> co
     }
     RectControl* added = control.get();
     ControlImpl& c = added->Impl();
-    c.name = name;
     c.window = this;
     c.widget->setParent(impl_->content);
-    c.widget->setObjectName(QString::fromStdString(name));
-    c.ApplyDescription();
+    ApplyName(*added, name);
     c.Place();
     c.widget->raise();
     c.ApplyVisibility();

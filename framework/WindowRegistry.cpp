@@ -77,11 +77,9 @@ std::vector<Window*> OpenWindows() {
 }
 
 void RetireWindow(Window* window) {
-    std::unique_ptr<Window> taken = TakeOpen(window);
-    if (!taken) {
-        return;
+    if (std::unique_ptr<Window> taken = TakeOpen(window)) {
+        (new RetiredWindow(std::move(taken)))->deleteLater();
     }
-    (new RetiredWindow(std::move(taken)))->deleteLater();
 }
 
 void RetireClosedWindows() {

@@ -15,6 +15,25 @@ void ApplyName(RectControl& control, const std::string& name);
 // is the window itself.
 void ApplyInitialParent(RectControl& control, const std::string& parentName);
 
+template <class> struct FieldTraits;
+template <class W, class V> struct FieldTraits<V W::*> {
+    using Widget = W;
+    using Value = V;
+};
+
+template <auto Field> void ApplyPainted(PropertyTarget& target, const Property& property) {
+    using Traits = FieldTraits<decltype(Field)>;
+    auto& widget = *static_cast<RectControl&>(target).Impl().As<typename Traits::Widget>();
+    widget.*Field = ValueAs<typename Traits::Value>(property);
+    widget.update();
+}
+
+// A key whose value sets a field that the control's widget paints from, and
+// repaints it: Painted<&RectangleWidget::fillColor>("FillColor").
+template <auto Field> consteval StreamKey Painted(std::string_view key) {
+    return {key, TypeOf<typename FieldTraits<decltype(Field)>::Value>(), &ApplyPainted<Field>};
+}
+
 namespace controlkey {
 
 inline constexpr StreamKey Name =
@@ -25,12 +44,13 @@ inline constexpr StreamKey Width = Key("Width", [](RectControl& c, std::int32_t 
 inline constexpr StreamKey Height =
     Key("Height", [](RectControl& c, std::int32_t v) { c.Height(v); });
 inline constexpr StreamKey LockLeft =
-    Key("LockLeft", [](RectControl& c, bool v) { c.LockLeft(v); });
-inline constexpr StreamKey LockTop = Key("LockTop", [](RectControl& c, bool v) { c.LockTop(v); });
+    Key("LockLeft", [](RectControl& c, bool v) { c.Impl().lockLeft = v; });
+inline constexpr StreamKey LockTop =
+    Key("LockTop", [](RectControl& c, bool v) { c.Impl().lockTop = v; });
 inline constexpr StreamKey LockRight =
-    Key("LockRight", [](RectControl& c, bool v) { c.LockRight(v); });
+    Key("LockRight", [](RectControl& c, bool v) { c.Impl().lockRight = v; });
 inline constexpr StreamKey LockBottom =
-    Key("LockBottom", [](RectControl& c, bool v) { c.LockBottom(v); });
+    Key("LockBottom", [](RectControl& c, bool v) { c.Impl().lockBottom = v; });
 inline constexpr StreamKey Visible = Key("Visible", [](RectControl& c, bool v) { c.Visible(v); });
 inline constexpr StreamKey Enabled = Key("Enabled", [](RectControl& c, bool v) { c.Enabled(v); });
 inline constexpr StreamKey TabStop = Key("TabStop", [](RectControl& c, bool v) {
