@@ -57,12 +57,17 @@ void ListboxModel::CheckCell(int row, int column) const {
 }
 
 const ListboxModel::CellData& ListboxModel::At(int row, int column) const {
-    CheckCell(row, column);
-    return *Find(row, column);
+    const CellData* cell = Find(row, column);
+    if (cell == nullptr) {
+        CheckCell(row, column);
+    }
+    return *cell;
 }
 
 const ListboxModel::CellData* ListboxModel::Find(int row, int column) const noexcept {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= columns_) {
+    // Read at every "=" for each row of the tape: no virtual call here.
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size() || column < 0 ||
+        column >= columns_) {
         return nullptr;
     }
     return &rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
