@@ -6,15 +6,8 @@
 
 namespace {
 
-std::shared_ptr<Picture>& PaypalPicture() {
-    static std::shared_ptr<Picture> picture;
-    return picture;
-}
-
-std::shared_ptr<Picture>& CalcPicture() {
-    static std::shared_ptr<Picture> picture;
-    return picture;
-}
+std::shared_ptr<Picture> paypalPicture;
+std::shared_ptr<Picture> calcPicture;
 
 std::shared_ptr<Picture> LoadOnce(std::shared_ptr<Picture>& kept, const char* fileName) {
     if (kept) {
@@ -31,11 +24,11 @@ std::shared_ptr<Picture> LoadOnce(std::shared_ptr<Picture>& kept, const char* fi
 
 } // namespace
 
-std::shared_ptr<Picture> paypal() { return LoadOnce(PaypalPicture(), "paypal.gif"); }
+std::shared_ptr<Picture> paypal() { return LoadOnce(paypalPicture, "paypal.gif"); }
 
-std::shared_ptr<Picture> calc() { return LoadOnce(CalcPicture(), "calc.png"); }
+std::shared_ptr<Picture> calc() { return LoadOnce(calcPicture, "calc.png"); }
 
 void ReleaseBundlePictures() {
-    PaypalPicture().reset();
-    CalcPicture().reset();
+    paypalPicture.reset();
+    calcPicture.reset();
 }

@@ -1,17 +1,11 @@
 #include "DecimalMask.h"
 
+#include <iterator>
+
 std::string MaskForDecimali(std::int32_t decimali, const std::string& current) {
-    if (decimali == 0) {
-        return "-#.0";
+    static const char* const kMasks[] = {"-#.0", "-#.00", "-#.000", "-#.0000"};
+    if (decimali < 0 || decimali >= static_cast<std::int32_t>(std::size(kMasks))) {
+        return current;
     }
-    if (decimali == 1) {
-        return "-#.00";
-    }
-    if (decimali == 2) {
-        return "-#.000";
-    }
-    if (decimali == 3) {
-        return "-#.0000";
-    }
-    return current;
+    return kMasks[decimali];
 }

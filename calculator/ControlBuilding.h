@@ -33,17 +33,13 @@ void ApplyWindowStream(Window& window, std::string_view stream);
 
 // The control added to the window under the name, as its class, or null:
 // what a window's control accessors answer.
-template <class C> C* FindControl(const Window& window, const std::string& name) {
+template <class C> C* Find(const Window& window, const std::string& name) {
     return dynamic_cast<C*>(window.ControlByName(name));
 }
 
-// FindControl under a short name, which keeps each of a window's control
-// accessors on one line.
-template <class C> constexpr auto Find = &FindControl<C>;
-
-// As FindControl, but a missing control raises NilObjectException.
+// As Find, but a missing control raises NilObjectException.
 template <class C> C* FetchControl(const Window& window, const std::string& name) {
-    return NotNil(FindControl<C>(window, name), "FetchControl: no such control");
+    return NotNil(Find<C>(window, name), "FetchControl: no such control");
 }
 
 // Builds one control as the class its layout names: creates it, adds it to
@@ -59,13 +55,6 @@ template <class C> C* FetchControl(const Window& window, const std::string& name
 RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
                                  std::shared_ptr<Picture> picture,
                                  const std::type_info* as = nullptr);
-
-// As BuildControlOfClass, for a layout of the class C.
-template <class C>
-C* BuildControl(Window& window, const ControlLayout& layout,
-                std::shared_ptr<Picture> picture = nullptr) {
-    return static_cast<C*>(BuildControlOfClass(window, layout, std::move(picture), &typeid(C)));
-}
 
 // A label and the control beside it that it names for screen readers.
 struct LabelledControl {

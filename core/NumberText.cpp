@@ -214,11 +214,7 @@ std::string Str(double value) {
     return text;
 }
 
-std::string Str(int32_t value) {
-    char buffer[16];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, written.ptr);
-}
+std::string Str(int32_t value) { return std::to_string(value); }
 
 int32_t CInt32(double value) {
     if (std::isnan(value)) {

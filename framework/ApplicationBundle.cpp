@@ -12,10 +12,7 @@ std::string& StandIn() {
     return path;
 }
 
-} // namespace
-
-void SetExecutableFileForTesting(const std::string& path) { StandIn() = path; }
-
+// The running application's executable file.
 std::unique_ptr<FolderItem> ExecutableFile() {
     if (!StandIn().empty()) {
         return std::make_unique<FolderItem>(StandIn());
@@ -26,6 +23,10 @@ std::unique_ptr<FolderItem> ExecutableFile() {
     }
     return std::make_unique<FolderItem>(path.toStdString());
 }
+
+} // namespace
+
+void SetExecutableFileForTesting(const std::string& path) { StandIn() = path; }
 
 std::unique_ptr<FolderItem> GetApplicationBundleResources() {
     const auto executable = ExecutableFile();

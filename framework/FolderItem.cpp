@@ -67,12 +67,7 @@ std::shared_ptr<Picture> FolderItem::OpenAsPicture() const {
 // A FIFO or a device would hold up the read, or never end it: only a
 // regular file, or a link to one, is opened.
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
-    const QFileInfo info(QtPath(path_));
-    if (info.isDir()) {
-        lastError_ = "it is a folder";
-        return nullptr;
-    }
-    if (!info.isFile()) {
+    if (!QFileInfo(QtPath(path_)).isFile()) {
         lastError_ = "it is not a regular file";
         return nullptr;
     }

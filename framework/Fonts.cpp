@@ -1,9 +1,11 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QStringList>
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -14,14 +16,18 @@ struct FaceRule {
     QFont::Weight weight;
 };
 
-const FaceRule* RuleFor(const QString& family) {
+std::span<const FaceRule> Rules() {
     static const FaceRule rules[] = {
         {"Monaco", {"DejaVu Sans Mono"}, QFont::Monospace, QFont::Normal},
         {"Geneva", {"DejaVu Sans"}, QFont::SansSerif, QFont::Normal},
         {"Times", {"Liberation Serif", "DejaVu Serif"}, QFont::Serif, QFont::Normal},
         {"Arial Black", {"DejaVu Sans"}, QFont::SansSerif, QFont::Black},
     };
-    for (const FaceRule& rule : rules) {
+    return rules;
+}
+
+const FaceRule* RuleFor(const QString& family) {
+    for (const FaceRule& rule : Rules()) {
         if (family.compare(QLatin1String(rule.name), Qt::CaseInsensitive) == 0) {
             return &rule;
         }
@@ -32,26 +38,22 @@ const FaceRule* RuleFor(const QString& family) {
 } // namespace
 
 void InstallFontSubstitutions() {
-    for (const char* name : {"Monaco", "Geneva", "Times", "Arial Black"}) {
-        QFont::insertSubstitutions(QString::fromLatin1(name),
-                                   RuleFor(QString::fromLatin1(name))->faces);
+    for (const FaceRule& rule : Rules()) {
+        QFont::insertSubstitutions(QString::fromLatin1(rule.name), rule.faces);
     }
 }
 
 QFont MakeFont(const std::string& family, double size, bool bold, bool italic, bool underline) {
     const QString name = QString::fromStdString(family);
-    QFont font = QGuiApplication::font();
-    if (!name.isEmpty() && name.compare(QLatin1String("System"), Qt::CaseInsensitive) != 0) {
-        font = QFont(name);
-        if (const FaceRule* rule = RuleFor(name)) {
-            font.setFamilies(rule->faces);
-            font.setStyleHint(rule->hint);
-            if (rule->weight != QFont::Normal) {
-                font.setWeight(rule->weight);
-            }
+    const bool system =
+        name.isEmpty() || name.compare(QLatin1String("System"), Qt::CaseInsensitive) == 0;
+    QFont font = system ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont(name);
+    if (const FaceRule* rule = RuleFor(name)) {
+        font.setFamilies(rule->faces);
+        font.setStyleHint(rule->hint);
+        if (rule->weight != QFont::Normal) {
+            font.setWeight(rule->weight);
         }
-    } else {
-        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     }
     if (size > 0) {
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));

@@ -4,6 +4,3 @@
 
 Picture::Picture(std::unique_ptr<PictureImpl> impl) : impl_(std::move(impl)) {}
 Picture::~Picture() = default;
-
-int Picture::Width() const { return impl_->image.width(); }
-int Picture::Height() const { return impl_->image.height(); }

@@ -12,9 +12,6 @@ public:
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
-    int Width() const;
-    int Height() const;
-
     // Framework use only.
     PictureImpl& Impl() const { return *impl_; }
 

@@ -21,9 +21,6 @@ std::string NthField(const std::string& text, const std::string& separator, int 
     if (field < 1) {
         return {};
     }
-    if (separator.empty()) {
-        return field == 1 ? text : std::string();
-    }
     std::size_t start = 0;
     for (int i = 1; i < field; ++i) {
         const std::size_t next = text.find(separator, start);
@@ -36,23 +33,12 @@ std::string NthField(const std::string& text, const std::string& separator, int 
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
+// Walks back from the end to the first byte of the count-th last character.
 std::string Right(const std::string& text, int count) {
-    if (count <= 0) {
-        return {};
-    }
-    const std::size_t total = CharacterCount(text);
-    if (total <= static_cast<std::size_t>(count)) {
-        return text;
-    }
-    std::size_t skip = total - static_cast<std::size_t>(count);
-    std::size_t offset = 0;
-    for (; offset < text.size(); ++offset) {
-        if (!IsContinuationByte(static_cast<unsigned char>(text[offset]))) {
-            if (skip == 0) {
-                break;
-            }
-            --skip;
-        }
+    std::size_t offset = text.size();
+    for (int kept = 0; kept < count && offset > 0;) {
+        --offset;
+        kept += IsContinuationByte(static_cast<unsigned char>(text[offset])) ? 0 : 1;
     }
     return text.substr(offset);
 }

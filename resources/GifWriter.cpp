@@ -152,12 +152,10 @@ bool WriteGif(const QImage& image, const QString& path) {
     // Index 255 is kept for the transparent pixels.
     constexpr int transparent = 255;
     Palette palette = Quantize(argb, transparent);
-    QList<QRgb> colours = palette.colours;
-    while (colours.size() < transparent) {
-        colours.append(qRgb(0, 0, 0));
+    while (palette.colours.size() < transparent) {
+        palette.colours.append(qRgb(0, 0, 0));
     }
-    colours.append(qRgba(0, 0, 0, 0));
-    const std::vector<std::uint8_t>& indices = palette.indices;
+    palette.colours.append(qRgba(0, 0, 0, 0));
 
     // A full table of 256 colours: eight bits per pixel.
     constexpr int bits = 8;
@@ -167,7 +165,7 @@ bool WriteGif(const QImage& image, const QString& path) {
     out.append(static_cast<char>(0x80 | ((bits - 1) << 4) | (bits - 1))); // global colour table
     out.append('\0');                                                     // background colour
     out.append('\0');                                                     // square pixels
-    for (const QRgb colour : colours) {
+    for (const QRgb colour : palette.colours) {
         out.append(static_cast<char>(qRed(colour)));
         out.append(static_cast<char>(qGreen(colour)));
         out.append(static_cast<char>(qBlue(colour)));
@@ -184,7 +182,7 @@ bool WriteGif(const QImage& image, const QString& path) {
     PutWord(out, image.height());
     out.append('\0');
     out.append(static_cast<char>(bits));
-    out.append(Compress(indices, bits));
+    out.append(Compress(palette.indices, bits));
     out.append('\x3B');
 
     QFile file(path);

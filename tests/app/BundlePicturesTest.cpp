@@ -85,12 +85,12 @@ TEST_F(BundlePicturesTest, TheBuiltBundleHoldsBothPicturesInTheirSizes) {
     SetExecutableFileForTesting("");
     ASSERT_NE(picture, nullptr);
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(picture->Width(), 256);
-    EXPECT_EQ(picture->Height(), 256);
-    EXPECT_GT(face->Width(), 300);
-    EXPECT_LE(face->Width(), 395 - 4);
-    EXPECT_GT(face->Height(), 20);
-    EXPECT_LE(face->Height(), 42 - 4);
+    EXPECT_EQ(picture->Impl().image.width(), 256);
+    EXPECT_EQ(picture->Impl().image.height(), 256);
+    EXPECT_GT(face->Impl().image.width(), 300);
+    EXPECT_LE(face->Impl().image.width(), 395 - 4);
+    EXPECT_GT(face->Impl().image.height(), 20);
+    EXPECT_LE(face->Impl().image.height(), 42 - 4);
 
     // Our own GIF writer's output reads back as the drawing: a rounded face
     // with transparent corners, shaded and lettered in many colours.

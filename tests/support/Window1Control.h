@@ -1,14 +1,17 @@
 #pragma once
 
-// Finds one of the calculator window's controls in its layout by name, for
-// the tests that look at a single control's data.
+// Finds one of the calculator window's controls in its layout by name, and
+// builds one as its class, for the tests that look at a single control.
 
 #include "Window1Layout.h"
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <typeinfo>
+#include <utility>
 
 // The control of that name; a name the layout does not hold raises
 // std::out_of_range.
@@ -20,4 +23,11 @@ inline const ControlLayout& Window1Control(std::string_view name) {
         throw std::out_of_range("the calculator window has no control " + std::string(name));
     }
     return *found;
+}
+
+// As BuildControlOfClass, for a layout of the class C.
+template <class C>
+C* BuildControl(Window& window, const ControlLayout& layout,
+                std::shared_ptr<Picture> picture = nullptr) {
+    return static_cast<C*>(BuildControlOfClass(window, layout, std::move(picture), &typeid(C)));
 }
