@@ -6,10 +6,7 @@
 
 namespace {
 
-std::unique_ptr<MenuBar1>& Instance() {
-    static std::unique_ptr<MenuBar1> instance;
-    return instance;
-}
+std::unique_ptr<MenuBar1> instance;
 
 // Builds one entry: name, automatic enabling, caption, shortcut (none for a
 // separator), then attaches it to the bar or to the named menu.
@@ -41,13 +38,13 @@ MenuBar1::MenuBar1() {
 }
 
 MenuBar1* MenuBar1::Get() {
-    if (!Instance()) {
-        Instance() = std::make_unique<MenuBar1>();
+    if (!instance) {
+        instance = std::make_unique<MenuBar1>();
     }
-    return Instance().get();
+    return instance.get();
 }
 
-void MenuBar1::Release() { Instance().reset(); }
+void MenuBar1::Release() { instance.reset(); }
 
 void MenuBar1::Untitled0() {
     AddEntry<MenuItem>(*this, nullptr, "FileMenu", "&File", "");

@@ -128,14 +128,15 @@ void App::loadPrefs() {
 
     // The record is complete before the calculator window exists, so its
     // Open event finds the keypad side; place and size come after it.
-    NotNil(Window1::Get())->Left(winLeft);
-    NotNil(Window1::Get())->Top(winTop);
-    NotNil(Window1::Get())->Width(winWidth);
-    NotNil(Window1::Get())->Height(winHeight);
-    KeepReachable(*NotNil(Window1::Get()));
-    NotNil(NotNil(Window1::Get())->Slider1())->Value(tapeSize);
-    NotNil(NotNil(Window1::Get())->tRect())->Visible(false);
-    NotNil(NotNil(Window1::Get())->tSIze())->Visible(false);
+    Window1& window = *NotNil(Window1::Get());
+    window.Left(winLeft);
+    window.Top(winTop);
+    window.Width(winWidth);
+    window.Height(winHeight);
+    KeepReachable(window);
+    NotNil(window.Slider1())->Value(tapeSize);
+    NotNil(window.tRect())->Visible(false);
+    NotNil(window.tSIze())->Visible(false);
 }
 
 // The whole file is written anew at every quit. A file that cannot be

@@ -7,15 +7,13 @@
 
 namespace {
 
-std::string& StandIn() {
-    static std::string path;
-    return path;
-}
+// The file a test stands in for the executable; empty for the real one.
+std::string standIn;
 
 // The running application's executable file.
 std::unique_ptr<FolderItem> ExecutableFile() {
-    if (!StandIn().empty()) {
-        return std::make_unique<FolderItem>(StandIn());
+    if (!standIn.empty()) {
+        return std::make_unique<FolderItem>(standIn);
     }
     const QString path = QCoreApplication::applicationFilePath();
     if (path.isEmpty()) {
@@ -26,7 +24,7 @@ std::unique_ptr<FolderItem> ExecutableFile() {
 
 } // namespace
 
-void SetExecutableFileForTesting(const std::string& path) { StandIn() = path; }
+void SetExecutableFileForTesting(const std::string& path) { standIn = path; }
 
 std::unique_ptr<FolderItem> GetApplicationBundleResources() {
     const auto executable = ExecutableFile();

@@ -7,10 +7,8 @@
 
 namespace {
 
-std::function<void(const std::string&)>& Opener() {
-    static std::function<void(const std::string&)> opener;
-    return opener;
-}
+// A test's stand-in for the browser, when set.
+std::function<void(const std::string&)> opener;
 
 // Only web addresses reach the browser: anything else could start another
 // program through the desktop's file associations.
@@ -21,8 +19,8 @@ bool IsWebAddress(const QUrl& url) {
 
 } // namespace
 
-void SetURLOpenerForTesting(std::function<void(const std::string&)> opener) {
-    Opener() = std::move(opener);
+void SetURLOpenerForTesting(std::function<void(const std::string&)> standIn) {
+    opener = std::move(standIn);
 }
 
 void ShowURL(const std::string& address) {
@@ -30,8 +28,8 @@ void ShowURL(const std::string& address) {
     if (!IsWebAddress(url)) {
         return;
     }
-    if (Opener()) {
-        Opener()(address);
+    if (opener) {
+        opener(address);
         return;
     }
     // The outcome is not looked at: with no browser to start, nothing happens.
