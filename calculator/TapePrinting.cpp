@@ -43,11 +43,11 @@ void PrintHeadings(Graphics& g, const std::string& date) {
     DrawRule(g, 84);
 }
 
-// Whether a row on baseline y prints whole: its descent stays above the
-// page's printable bottom.
-bool RowFits(const Graphics& g, double y) {
-    return y + (g.TextHeight() - g.TextAscent()) <= g.PrintableBottom();
-}
+// The lowest point of a row on baseline y: the end of its descent.
+double RowBottom(const Graphics& g, double y) { return y + (g.TextHeight() - g.TextAscent()); }
+
+// Whether a row on baseline y prints whole, above the page's printable bottom.
+bool RowFits(const Graphics& g, double y) { return RowBottom(g, y) <= g.PrintableBottom(); }
 
 // The rows stand at fixed places below the headings: paper that cannot
 // hold the first row whole cannot show any. The font is left at the rows'.
@@ -99,8 +99,7 @@ void Window1::BevelButton22_Action(BevelButton&) {
     }
     // Refused before anything is drawn, so that nothing is printed.
     if (!PaperHoldsARow(*g)) {
-        const int needed =
-            static_cast<int>(std::ceil(kFirstRowY + g->TextHeight() - g->TextAscent()));
+        const int needed = static_cast<int>(std::ceil(RowBottom(*g, kFirstRowY)));
         ReportFailure(
             "The paper is too short to print the tape: its rows need a page that prints at least " +
             std::to_string(needed) + " points from its top edge. Choose taller paper.");
