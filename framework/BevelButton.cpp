@@ -27,11 +27,7 @@ public:
     BevelButtonWidget() {
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_Hover);
-        connect(this, &QAbstractButton::clicked, this, [this] {
-            if (action) {
-                Guarded(std::function<void()>(action));
-            }
-        });
+        connect(this, &QAbstractButton::clicked, this, [this] { GuardedHandler(action); });
     }
 
     std::string caption;
@@ -170,5 +166,5 @@ void BevelButton::Icon(std::shared_ptr<Picture> picture) {
 void BevelButton::Push() { View(*this).click(); }
 
 void BevelButton::Action(std::function<void(BevelButton&)> handler) {
-    View(*this).action = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).action = std::bind_front(std::move(handler), std::ref(*this));
 }

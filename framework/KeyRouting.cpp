@@ -108,14 +108,13 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     if (KeepsItsOwnKeys(receiver) || key.empty()) {
         return false;
     }
-    Window& owner = window->owner;
     if (RectControl* control = window->ControlOfWidget(receiver)) {
         auto& handler = control->Impl().keyDown;
         if (handler && Guarded([&] { return handler(key); })) {
             return true;
         }
     }
-    if (Guarded([&] { return owner.Event_KeyDown(key); })) {
+    if (Guarded([&] { return window->owner.Event_KeyDown(key); })) {
         return true;
     }
     return Guarded([&] { return PressDialogButton(*window, key); });

@@ -96,16 +96,12 @@ protected:
 
     void enterEvent(QEnterEvent* event) override {
         QLabel::enterEvent(event);
-        if (mouseEnter) {
-            Guarded(std::function<void()>(mouseEnter));
-        }
+        GuardedHandler(mouseEnter);
     }
 
     void leaveEvent(QEvent* event) override {
         QLabel::leaveEvent(event);
-        if (mouseExit) {
-            Guarded(std::function<void()>(mouseExit));
-        }
+        GuardedHandler(mouseExit);
     }
 
 private:
@@ -132,9 +128,16 @@ constexpr StreamKey kKeys[] = {
     Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
     TabIndex,
     Key("Text", [](Label& c, const std::string& v) { c.Text(v); }),
-    Key("TextAlign", [](Label& c, std::int32_t v) { c.TextAlign(v); }),
+    Key("TextAlign", [](Label& c, std::int32_t v) {
+        View(c).textAlign = v;
+        View(c).ApplyAlignment();
+    }),
     Key("TextColor", [](Label& c, Color v) { c.TextColor(v); }),
-    Key("Multiline", [](Label& c, bool v) { c.Multiline(v); }),
+    Key("Multiline", [](Label& c, bool v) {
+        View(c).setWordWrap(v);
+        View(c).ApplyAlignment();
+        View(c).FitText();
+    }),
     Enabled, Visible,
     Key("Selectable", [](Label& c, bool v) {
         View(c).setTextInteractionFlags(v ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
@@ -170,12 +173,6 @@ void Label::Text(const std::string& value) {
 
 void Label::LabelFor(RectControl& control) { View(*this).setBuddy(control.Impl().widget); }
 
-int Label::TextAlign() const { return View(*this).textAlign; }
-void Label::TextAlign(int value) {
-    View(*this).textAlign = value;
-    View(*this).ApplyAlignment();
-}
-
 Color Label::TextColor() const { return View(*this).textColor; }
 void Label::TextColor(Color value) {
     LabelWidget& view = View(*this);
@@ -187,13 +184,6 @@ void Label::TextColor(Color value) {
     }
     view.setPalette(palette);
     view.update();
-}
-
-bool Label::Multiline() const { return View(*this).wordWrap(); }
-void Label::Multiline(bool value) {
-    View(*this).setWordWrap(value);
-    View(*this).ApplyAlignment();
-    View(*this).FitText();
 }
 
 void Label::MouseDown(std::function<bool(Label&, int x, int y)> handler) {

@@ -11,13 +11,8 @@ public:
 
     const std::string& Text() const;
     void Text(const std::string& value);
-    // 0 left, 1 centred, 2 right.
-    int TextAlign() const;
-    void TextAlign(int value);
     Color TextColor() const;
     void TextColor(Color value);
-    bool Multiline() const;
-    void Multiline(bool value);
     // Makes the label the name that screen readers say for the control it
     // stands beside (a text field, a popup menu).
     void LabelFor(RectControl& control);

@@ -13,20 +13,20 @@
 #include <QMenuBar>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
-const char* const kCommandPrefix = "Cmd+";
+constexpr std::string_view kCommandPrefix = "Cmd+";
 
 // "Cmd+" and a letter: the platform's command modifier with that letter,
 // which QKeySequence spells "Ctrl" (Command on macOS).
 QKeySequence ShortcutOf(const std::string& text) {
-    const std::string prefix = kCommandPrefix;
-    if (text.size() <= prefix.size() || text.compare(0, prefix.size(), prefix) != 0) {
+    if (text.size() <= kCommandPrefix.size() || !text.starts_with(kCommandPrefix)) {
         return QKeySequence();
     }
     return QKeySequence(QStringLiteral("Ctrl+") +
-                        QString::fromStdString(text.substr(prefix.size())));
+                        QString::fromStdString(text.substr(kCommandPrefix.size())));
 }
 
 // The platform's standard editing on the focused text field or cell editor.

@@ -1,6 +1,7 @@
 #include "PrinterGraphics.h"
 
 #include "Fonts.h"
+#include "QtColor.h"
 #include "Report.h"
 #include "SavedFile.h"
 
@@ -58,7 +59,7 @@ public:
         ApplyFont();
     }
     void ForeColor(Color color) override {
-        pen_ = QPen(QColor(color.red, color.green, color.blue), 1.0, Qt::SolidLine, Qt::FlatCap);
+        pen_ = QPen(ToQColor(color), 1.0, Qt::SolidLine, Qt::FlatCap);
         if (painter_.isActive()) {
             painter_.setPen(pen_);
         }

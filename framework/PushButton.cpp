@@ -15,11 +15,7 @@ public:
         // default and cancel buttons wherever the focus is.
         setFocusPolicy(Qt::StrongFocus);
         setAutoDefault(false);
-        connect(this, &QAbstractButton::clicked, this, [this] {
-            if (action) {
-                Guarded(std::function<void()>(action));
-            }
-        });
+        connect(this, &QAbstractButton::clicked, this, [this] { GuardedHandler(action); });
     }
 
     std::string caption;
@@ -36,8 +32,8 @@ constexpr StreamKey kKeys[] = {
     Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
     TabIndex, TabStop,
     Key("Caption", [](PushButton& c, const std::string& v) { c.Caption(v); }),
-    Key("Default", [](PushButton& c, bool v) { c.Default(v); }),
-    Key("Cancel", [](PushButton& c, bool v) { c.Cancel(v); }),
+    Key("Default", [](PushButton& c, bool v) { View(c).setDefault(v); }),
+    Key("Cancel", [](PushButton& c, bool v) { View(c).cancel = v; }),
     Enabled, Visible, HelpTag, AutoDeactivate,
     // Push buttons take the style's one look; only the type counts.
     Ignored<std::int32_t>("ButtonStyle"),
@@ -64,13 +60,11 @@ void PushButton::Caption(const std::string& value) {
 }
 
 bool PushButton::Default() const { return View(*this).isDefault(); }
-void PushButton::Default(bool value) { View(*this).setDefault(value); }
 
 bool PushButton::Cancel() const { return View(*this).cancel; }
-void PushButton::Cancel(bool value) { View(*this).cancel = value; }
 
 void PushButton::Push() { View(*this).click(); }
 
 void PushButton::Action(std::function<void(PushButton&)> handler) {
-    View(*this).action = [this, handler = std::move(handler)] { handler(*this); };
+    View(*this).action = std::bind_front(std::move(handler), std::ref(*this));
 }

@@ -13,9 +13,7 @@ public:
     const std::string& Caption() const;
     void Caption(const std::string& value);
     bool Default() const;
-    void Default(bool value);
     bool Cancel() const;
-    void Cancel(bool value);
 
     // Clicks the button as the user would: runs the Action event.
     void Push();

@@ -24,10 +24,6 @@ void ControlImpl::ApplyVisibility() {
     }
 }
 
-void ControlImpl::ApplyDescription() {
-    widget->setAccessibleDescription(QString::fromStdString(name));
-}
-
 void ControlImpl::ApplySpokenName() {
     widget->setAccessibleName(shownText.isEmpty() ? QString::fromStdString(spokenName) : shownText);
 }
@@ -111,13 +107,11 @@ template <class T> void RectControl::ChangeFont(T ControlImpl::*part, const T& v
 
 double RectControl::TextSize() const { return impl_->textSize; }
 void RectControl::TextSize(double points) { ChangeFont(&ControlImpl::textSize, points); }
-int RectControl::TextUnit() const { return impl_->textUnit; }
-void RectControl::TextUnit(int unit) { impl_->textUnit = unit; }
+void RectControl::TextUnit(int) {}
 const std::string& RectControl::TextFont() const { return impl_->textFont; }
 void RectControl::TextFont(const std::string& family) {
     ChangeFont(&ControlImpl::textFont, family);
 }
-bool RectControl::Bold() const { return impl_->bold; }
 void RectControl::Bold(bool value) { ChangeFont(&ControlImpl::bold, value); }
 void RectControl::Italic(bool value) { ChangeFont(&ControlImpl::italic, value); }
 bool RectControl::Underline() const { return impl_->underline; }
@@ -136,7 +130,9 @@ void ApplyName(RectControl& control, const std::string& name) {
     ControlImpl& impl = control.Impl();
     impl.name = name;
     impl.widget->setObjectName(QString::fromStdString(name));
-    impl.ApplyDescription();
+    // Accessibility tools get the name as the control's description, so
+    // that test drivers find it; a screen reader never says it.
+    impl.widget->setAccessibleDescription(QString::fromStdString(name));
 }
 
 void ApplyInitialParent(RectControl& control, const std::string& parentName) {

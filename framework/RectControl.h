@@ -50,11 +50,10 @@ public:
     // Text sizes are points shown as that many pixels; 0 is the default size.
     double TextSize() const;
     void TextSize(double points);
-    int TextUnit() const;
+    // The unit of TextSize: sizes here are always points, whatever the unit.
     void TextUnit(int unit);
     const std::string& TextFont() const;
     void TextFont(const std::string& family);
-    bool Bold() const;
     void Bold(bool value);
     void Italic(bool value);
     bool Underline() const;

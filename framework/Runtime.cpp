@@ -59,11 +59,7 @@ void RuntimeInit(int argc, char** argv) {
     state.quit = {};
 }
 
-void RunFrameworkInitialization(void (*startup)()) {
-    if (startup != nullptr) {
-        startup();
-    }
-}
+void RunFrameworkInitialization(void (*startup)()) { startup(); }
 
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app) { State().app = std::move(app); }
 

@@ -13,11 +13,7 @@ public:
     SliderWidget() : QSlider(Qt::Horizontal) {
         // Every change of the value, by the user or by code, reaches the
         // handler once one is attached.
-        connect(this, &QSlider::valueChanged, this, [this] {
-            if (valueChanged) {
-                Guarded(std::function<void()>(valueChanged));
-            }
-        });
+        connect(this, &QSlider::valueChanged, this, [this] { GuardedHandler(valueChanged); });
     }
 
     std::function<void()> valueChanged;
@@ -26,9 +22,7 @@ public:
 protected:
     void leaveEvent(QEvent* event) override {
         QSlider::leaveEvent(event);
-        if (mouseExit) {
-            Guarded(std::function<void()>(mouseExit));
-        }
+        GuardedHandler(mouseExit);
     }
 };
 
@@ -40,11 +34,11 @@ using namespace controlkey;
 constexpr StreamKey kKeys[] = {
     Name, Index, Left, Top, Width, Height, LockLeft, LockTop, LockRight, LockBottom, TabPanelIndex,
     TabIndex, TabStop, Enabled, Visible, HelpTag, AutoDeactivate,
-    Key("Minimum", [](Slider& c, std::int32_t v) { c.Minimum(v); }),
+    Key("Minimum", [](Slider& c, std::int32_t v) { View(c).setMinimum(v); }),
     Key("Value", [](Slider& c, std::int32_t v) { c.Value(v); }),
-    Key("Maximum", [](Slider& c, std::int32_t v) { c.Maximum(v); }),
-    Key("LineStep", [](Slider& c, std::int32_t v) { c.LineStep(v); }),
-    Key("PageStep", [](Slider& c, std::int32_t v) { c.PageStep(v); }),
+    Key("Maximum", [](Slider& c, std::int32_t v) { View(c).setMaximum(v); }),
+    Key("LineStep", [](Slider& c, std::int32_t v) { View(c).setSingleStep(v); }),
+    Key("PageStep", [](Slider& c, std::int32_t v) { View(c).setPageStep(v); }),
     Key("LiveScroll", [](Slider& c, bool v) { View(c).setTracking(v); }),
     // 0 none, 1 above, 2 below, 3 on both sides: Qt's tick positions.
     Key("TickStyle", [](Slider& c, std::int32_t v) {
@@ -61,16 +55,8 @@ const std::span<const StreamKey> kSliderKeys = kKeys;
 
 Slider::Slider() : RectControl(std::make_unique<ControlImpl>(new SliderWidget), kKeys) {}
 
-int Slider::Minimum() const { return View(*this).minimum(); }
-void Slider::Minimum(int value) { View(*this).setMinimum(value); }
-int Slider::Maximum() const { return View(*this).maximum(); }
-void Slider::Maximum(int value) { View(*this).setMaximum(value); }
 int Slider::Value() const { return View(*this).value(); }
 void Slider::Value(int value) { View(*this).setValue(value); }
-int Slider::LineStep() const { return View(*this).singleStep(); }
-void Slider::LineStep(int value) { View(*this).setSingleStep(value); }
-int Slider::PageStep() const { return View(*this).pageStep(); }
-void Slider::PageStep(int value) { View(*this).setPageStep(value); }
 
 void Slider::ValueChanged(std::function<void(Slider&)> handler) {
     View(*this).valueChanged = std::bind_front(std::move(handler), std::ref(*this));

@@ -10,17 +10,9 @@ class Slider : public RectControl {
 public:
     Slider();
 
-    int Minimum() const;
-    void Minimum(int value);
-    int Maximum() const;
-    void Maximum(int value);
     // A value outside Minimum to Maximum is clamped into that range.
     int Value() const;
     void Value(int value);
-    int LineStep() const;
-    void LineStep(int value);
-    int PageStep() const;
-    void PageStep(int value);
 
     void ValueChanged(std::function<void(Slider&)> handler);
     void MouseExit(std::function<void(Slider&)> handler);

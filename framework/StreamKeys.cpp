@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "KeyTable.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -33,12 +34,11 @@ const StreamClass& FindStreamClass(std::string_view className) {
         {"PushButton", kPushButtonKeys, &Create<PushButton>},
         {"Canvas", kCanvasKeys, &Create<Canvas>},
     };
-    for (const StreamClass& entry : classes) {
-        if (entry.className == className) {
-            return entry;
-        }
+    const auto found = std::ranges::find(classes, className, &StreamClass::className);
+    if (found == std::end(classes)) {
+        throw std::invalid_argument("no property stream for class " + std::string(className));
     }
-    throw std::invalid_argument("no property stream for class " + std::string(className));
+    return *found;
 }
 
 } // namespace
@@ -56,12 +56,8 @@ std::unique_ptr<RectControl> CreateControl(std::string_view className) {
 }
 
 const StreamKey* FindStreamKey(std::span<const StreamKey> keys, std::string_view key) {
-    for (const StreamKey& entry : keys) {
-        if (entry.key == key) {
-            return &entry;
-        }
-    }
-    return nullptr;
+    const auto found = std::ranges::find(keys, key, &StreamKey::key);
+    return found != keys.end() ? &*found : nullptr;
 }
 
 void ApplyStreamKey(PropertyTarget& target, std::span<const StreamKey> keys,

@@ -91,16 +91,12 @@ public:
 
     // The colour of the text or of the background.
     void Colour(QPalette::ColorRole role, Color value) {
-        (role == QPalette::Text ? textColor : backColor) = value;
         QPalette colours = palette();
         colours.setColor(role, ToQColor(value));
         setPalette(colours);
     }
 
     LimitValidator* validator;
-    int alignment = 0;
-    Color textColor = RGB(0, 0, 0);
-    Color backColor = RGB(255, 255, 255);
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -154,8 +150,8 @@ constexpr StreamKey kKeys[] = {
         View(c).setEchoMode(v ? QLineEdit::Password : QLineEdit::Normal);
     }),
     UseFocusRing,
-    Key("TextColor", [](TextField& c, Color v) { c.TextColor(v); }),
-    Key("BackColor", [](TextField& c, Color v) { c.BackColor(v); }),
+    Key("TextColor", [](TextField& c, Color v) { View(c).Colour(QPalette::Text, v); }),
+    Key("BackColor", [](TextField& c, Color v) { View(c).Colour(QPalette::Base, v); }),
     Enabled,
     // Code formats the numbers it shows; a field has no display format.
     Ignored<std::string>("Format"),
@@ -167,12 +163,16 @@ constexpr StreamKey kKeys[] = {
     Key("Mask", [](TextField& c, const std::string& v) {
         View(c).setInputMask(QString::fromStdString(v));
     }),
-    Key("ReadOnly", [](TextField& c, bool v) { c.ReadOnly(v); }),
-    Key("LimitText", [](TextField& c, std::int32_t v) { c.LimitText(v); }),
+    Key("ReadOnly", [](TextField& c, bool v) { View(c).setReadOnly(v); }),
+    // The most characters the user may type; 0 is no limit.
+    Key("LimitText", [](TextField& c, std::int32_t v) {
+        View(c).validator->limit = v;
+        View(c).validator->TextIs(View(c).text(), true);
+    }),
     // Tab typed as text and spell checking do not exist in a one-line field
     // here; only the type counts.
     Ignored<bool>("AcceptTabs"),
-    Key("Alignment", [](TextField& c, std::int32_t v) { c.Alignment(v); }),
+    Key("Alignment", [](TextField& c, std::int32_t v) { View(c).setAlignment(AlignmentFlags(v)); }),
     Ignored<bool>("AutomaticallyCheckSpelling"),
     DataSource, DataField, InitialParent,
 };
@@ -194,25 +194,4 @@ void TextField::Text(const std::string& value) {
     view.setCursorPosition(0);
 }
 
-int TextField::Alignment() const { return View(*this).alignment; }
-void TextField::Alignment(int value) {
-    TextFieldWidget& view = View(*this);
-    view.alignment = value;
-    view.setAlignment(AlignmentFlags(value));
-}
-
-Color TextField::TextColor() const { return View(*this).textColor; }
-void TextField::TextColor(Color value) { View(*this).Colour(QPalette::Text, value); }
-
-Color TextField::BackColor() const { return View(*this).backColor; }
-void TextField::BackColor(Color value) { View(*this).Colour(QPalette::Base, value); }
-
 bool TextField::ReadOnly() const { return View(*this).isReadOnly(); }
-void TextField::ReadOnly(bool value) { View(*this).setReadOnly(value); }
-
-int TextField::LimitText() const { return View(*this).validator->limit; }
-void TextField::LimitText(int value) {
-    TextFieldWidget& view = View(*this);
-    view.validator->limit = value;
-    view.validator->TextIs(view.text(), true);
-}

@@ -10,16 +10,5 @@ public:
 
     std::string Text() const;
     void Text(const std::string& value);
-    // 0 default (left), 1 left, 2 centre, 3 right.
-    int Alignment() const;
-    void Alignment(int value);
-    Color TextColor() const;
-    void TextColor(Color value);
-    Color BackColor() const;
-    void BackColor(Color value);
     bool ReadOnly() const;
-    void ReadOnly(bool value);
-    // The most characters the user may type; 0 is no limit.
-    int LimitText() const;
-    void LimitText(int value);
 };

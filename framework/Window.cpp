@@ -46,8 +46,7 @@ ContentWidget::ContentWidget(Window& owner, QWidget* parent) : QWidget(parent), 
 
 void ContentWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    Window& owner = owner_;
-    if (!Guarded([&] { return owner.Event_MouseDown(at.x(), at.y()); })) {
+    if (!Guarded([&] { return owner_.Event_MouseDown(at.x(), at.y()); })) {
         event->ignore();
     }
 }
@@ -120,8 +119,7 @@ void WindowImpl::ContentResized(int newWidth, int newHeight) {
         }
         c.Place();
     }
-    Window& window = owner;
-    Guarded([&] { window.Event_Resizing(); });
+    Guarded([&] { owner.Event_Resizing(); });
 }
 
 void WindowImpl::ResizeContent(int newWidth, int newHeight) {
@@ -241,12 +239,11 @@ bool WindowImpl::RequestClose(bool appQuitting) {
     if (closing) {
         return true;
     }
-    Window& window = owner;
-    if (Guarded([&] { return window.Event_CancelClose(appQuitting); })) {
+    if (Guarded([&] { return owner.Event_CancelClose(appQuitting); })) {
         return false;
     }
     closing = true;
-    Guarded([&] { window.Event_Close(); });
+    Guarded([&] { owner.Event_Close(); });
     top->hide();
     // While the application quits, closed windows stay findable until its
     // Close event has run.
@@ -258,9 +255,6 @@ bool WindowImpl::RequestClose(bool appQuitting) {
 }
 
 WindowImpl* WindowImplOfWidget(const QWidget* widget) {
-    if (widget == nullptr) {
-        return nullptr;
-    }
     const auto* top = dynamic_cast<const TopLevelWidget*>(widget->window());
     if (top == nullptr) {
         return nullptr;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -53,19 +54,11 @@ std::unique_ptr<Window> TakeOpen(Window* window) {
 
 } // namespace
 
-void RegisterWindow(std::unique_ptr<Window> window) {
-    if (window) {
-        Open().push_back(std::move(window));
-    }
-}
+void RegisterWindow(std::unique_ptr<Window> window) { Open().push_back(std::move(window)); }
 
 Window* GetImplicitWindow(const std::string& registeredName) {
-    for (const auto& window : Open()) {
-        if (window->RegisteredName() == registeredName) {
-            return window.get();
-        }
-    }
-    return nullptr;
+    const auto found = std::ranges::find(Open(), registeredName, &Window::RegisteredName);
+    return found != Open().end() ? found->get() : nullptr;
 }
 
 std::vector<Window*> OpenWindows() {
@@ -95,8 +88,7 @@ void DiscardWindow(Window* window) { RetireWindow(window); }
 void RuntimeReleaseWindows() {
     // Taken out of the lists first, so that nothing finds a window while it
     // is being released.
-    std::vector<std::unique_ptr<Window>> open = std::move(Open());
-    Open().clear();
+    std::vector<std::unique_ptr<Window>> open = std::exchange(Open(), {});
     while (!Retired().empty()) {
         delete Retired().back();
     }

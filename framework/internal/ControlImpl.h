@@ -24,9 +24,6 @@ struct ControlImpl {
     void Place();
     // Shows or hides the widget once it belongs to a window.
     void ApplyVisibility();
-    // Tells accessibility tools the control's name as its description, so
-    // that test drivers find it; a screen reader never says it.
-    void ApplyDescription();
     // What a screen reader says for the control: the text it shows, or where
     // it shows none, the name the program gave it. A control named by
     // neither is named by its label (Qt's buddy).
@@ -62,7 +59,6 @@ struct ControlImpl {
     std::string spokenName;
 
     double textSize = 0;
-    int textUnit = 0;
     std::string textFont = "System";
     bool bold = false;
     bool italic = false;

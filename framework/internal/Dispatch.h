@@ -7,6 +7,7 @@
 #include "Runtime.h"
 
 #include <exception>
+#include <functional>
 #include <type_traits>
 
 template <class F> auto Guarded(F&& call) -> std::invoke_result_t<F> {
@@ -20,5 +21,13 @@ template <class F> auto Guarded(F&& call) -> std::invoke_result_t<F> {
     }
     if constexpr (!std::is_void_v<Result>) {
         return Result{};
+    }
+}
+
+// Runs an attached handler, if there is one, through Guarded. It runs a
+// copy, so a handler that replaces itself while it runs stays whole.
+inline void GuardedHandler(const std::function<void()>& handler) {
+    if (handler) {
+        Guarded(std::function<void()>(handler));
     }
 }

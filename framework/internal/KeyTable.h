@@ -1,7 +1,7 @@
 #pragma once
 
-// Writing a class's key table: Key("Minimum", [](Slider& c, std::int32_t v) {
-// c.Minimum(v); }) takes the value's type from the applier's parameter;
+// Writing a class's key table: Key("Value", [](Slider& c, std::int32_t v) {
+// c.Value(v); }) takes the value's type from the applier's parameter;
 // Ignored<bool>("AcceptFocus") names a key whose value has no effect here.
 
 #include "StreamKeys.h"
