@@ -21,15 +21,11 @@ void NameControls(const Window& window, std::span<const SpokenName> names) {
 }
 
 RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
-                                 std::shared_ptr<Picture> picture, const std::type_info* as) {
+                                 std::shared_ptr<Picture> picture) {
     const std::string name(layout.name);
     const std::string className(layout.className);
     std::unique_ptr<RectControl> created = CreateControl(className);
     const RectControl& made = *created;
-    if (as != nullptr && typeid(made) != *as) {
-        throw std::invalid_argument("control " + name + " is a " + className +
-                                    ", not the class it is built as");
-    }
     // The classes that show text are those whose streams set a font.
     const bool hasText = FindStreamKey(StreamKeys(className), "TextFont") != nullptr;
     if (layout.textSize && !hasText) {

@@ -15,7 +15,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 #include <utility>
 
 // The layout data of one control.
@@ -49,12 +48,10 @@ template <class C> C* FetchControl(const Window& window, const std::string& name
 // Every step after the first fetches the control again by name. No handler is
 // attached yet, so none runs for the stream's values; the caller attaches
 // them to the result. Before anything is added, std::invalid_argument
-// refuses a layout that does not fit: an unknown class, a class other than
-// `as` when given, a text size for a class without text, or a picture for a
-// class that shows none.
+// refuses a layout that does not fit: an unknown class, a text size for a
+// class without text, or a picture for a class that shows none.
 RectControl* BuildControlOfClass(Window& window, const ControlLayout& layout,
-                                 std::shared_ptr<Picture> picture,
-                                 const std::type_info* as = nullptr);
+                                 std::shared_ptr<Picture> picture);
 
 // A label and the control beside it that it names for screen readers.
 struct LabelledControl {

@@ -308,11 +308,6 @@ TEST_F(Window1BuildTest, TextSizeSetBeforeTheStreamSurvivesIt) {
     EXPECT_EQ(small->TextSize(), 0);
 }
 
-TEST_F(Window1BuildTest, LayoutOfAnotherClassIsRefusedBeforeAnythingIsAdded) {
-    EXPECT_THROW(BuildControl<Label>(*window, Window1Control("LCD")), std::invalid_argument);
-    EXPECT_EQ(window->ControlByName("LCD"), nullptr);
-}
-
 TEST_F(Window1BuildTest, PictureBecomesTheIconOfAButtonAndIsRefusedByAPanel) {
     auto impl = std::make_unique<PictureImpl>();
     impl->image = QImage(8, 8, QImage::Format_RGB32);

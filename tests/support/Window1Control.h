@@ -10,7 +10,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 #include <utility>
 
 // The control of that name; a name the layout does not hold raises
@@ -29,5 +28,6 @@ inline const ControlLayout& Window1Control(std::string_view name) {
 template <class C>
 C* BuildControl(Window& window, const ControlLayout& layout,
                 std::shared_ptr<Picture> picture = nullptr) {
-    return static_cast<C*>(BuildControlOfClass(window, layout, std::move(picture), &typeid(C)));
+    return NotNil(dynamic_cast<C*>(BuildControlOfClass(window, layout, std::move(picture))),
+                  "BuildControl: a control of another class");
 }
