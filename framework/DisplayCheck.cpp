@@ -11,13 +11,11 @@ constexpr const char* kNoDisplayMessage =
     "lumaDex needs a graphical display: set DISPLAY or WAYLAND_DISPLAY, or start it "
     "with scripts/run, which provides a virtual display (Xvfb)\n";
 
-// A message of Qt's held back while the platform starts, with copies of the
-// context texts it points to.
+// A message of Qt's held back while the platform starts. Of its context only
+// the category is kept (a copy): it is what logging rules filter on, and the
+// rest is empty in release builds of Qt.
 struct HeldMessage {
     QtMsgType type;
-    std::string file;
-    int line;
-    std::string function;
     std::string category;
     QString text;
 };
@@ -27,8 +25,6 @@ std::vector<HeldMessage>& Held() {
     return held;
 }
 
-std::string Copy(const char* text) { return text != nullptr ? text : ""; }
-
 // Qt reports a platform it cannot start as a fatal message and aborts once
 // the handler returns: the handler ends the process first.
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -37,8 +33,7 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
         std::fflush(stderr);
         std::_Exit(1);
     }
-    Held().push_back({type, Copy(context.file), context.line, Copy(context.function),
-                      Copy(context.category), text});
+    Held().push_back({type, context.category != nullptr ? context.category : "", text});
 }
 
 } // namespace
@@ -48,8 +43,7 @@ std::unique_ptr<QApplication> ConnectToDisplay(int& argc, char** argv) {
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
     for (const HeldMessage& message : Held()) {
-        const QMessageLogContext context(message.file.c_str(), message.line,
-                                         message.function.c_str(), message.category.c_str());
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
         qt_message_output(message.type, context, message.text);
     }
     Held().clear();
