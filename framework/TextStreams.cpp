@@ -4,7 +4,6 @@
 #include "TextStreamImpl.h"
 
 #include <algorithm>
-#include <vector>
 
 // ---- TextInputStream -------------------------------------------------------
 
