@@ -47,7 +47,7 @@ void Window1::Slider1_ValueChanged(Slider&) {
     backdrop.BringToFront();
     readout.Visible(true);
     readout.BringToFront();
-    readout.Text(Str(static_cast<std::int32_t>(slider.Value())) + " pt.");
+    readout.Text(Str(slider.Value()) + " pt.");
 }
 
 void Window1::Slider1_MouseExit(Slider&) {

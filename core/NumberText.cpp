@@ -214,8 +214,6 @@ std::string Str(double value) {
     return text;
 }
 
-std::string Str(int32_t value) { return std::to_string(value); }
-
 int32_t CInt32(double value) {
     if (std::isnan(value)) {
         return 0;

@@ -49,9 +49,6 @@ std::string Format(double value, const std::string& mask);
 // value.
 std::string Str(double value);
 
-// Decimal digits with a leading "-" for negative values.
-std::string Str(int32_t value);
-
 // Converts to Int32, rounding fractions half away from zero (2.5 -> 3,
 // -2.5 -> -3). Page layout relies on this, e.g. 672 / 19 = 35.37 lines fit
 // as 35. Values beyond the Int32 range, infinities included, clamp to

@@ -46,12 +46,9 @@ public:
     // 0 left, 1 centred, 2 right. A multi-line label stands at the top of
     // its box, a single line in the middle of its height.
     void ApplyAlignment() {
-        Qt::Alignment horizontal = Qt::AlignLeft;
-        if (textAlign == 1) {
-            horizontal = Qt::AlignHCenter;
-        } else if (textAlign == 2) {
-            horizontal = Qt::AlignRight;
-        }
+        const Qt::Alignment horizontal = textAlign == 1   ? Qt::AlignHCenter
+                                         : textAlign == 2 ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
         setAlignment(horizontal | (wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
     }
 
