@@ -496,8 +496,13 @@ QString MakeFifo(const QString& path, const QTemporaryDir&) {
     return {};
 }
 
-QString MakeLinkToZeros(const QString& path, const QTemporaryDir&) {
-    EXPECT_TRUE(QFile::link("/dev/zero", path));
+// A link to an endless file that is not a regular one. The FIFO is the
+// test's own: were the settings ever written through the link, no file of
+// the machine (such as /dev/zero) would be replaced.
+QString MakeLinkToAFifo(const QString& path, const QTemporaryDir& elsewhere) {
+    const QString fifo = elsewhere.filePath("endless");
+    EXPECT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_TRUE(QFile::link(fifo, path));
     return {};
 }
 
@@ -539,7 +544,7 @@ TEST_P(SettingsPathTest, OnlyARegularFileIsReadAndReplacedAndAnythingElseIsAFirs
 
 INSTANTIATE_TEST_SUITE_P(Paths, SettingsPathTest,
                          ::testing::Values(PathCase{"Fifo", MakeFifo},
-                                           PathCase{"LinkToDevZero", MakeLinkToZeros},
+                                           PathCase{"LinkToAFifo", MakeLinkToAFifo},
                                            PathCase{"LinkToARegularFile", MakeLinkToAFile}),
                          [](const auto& info) { return std::string(info.param.label); });
 
