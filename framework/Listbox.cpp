@@ -32,16 +32,6 @@ void SetInitialRows(Listbox& list, const std::string& value) {
     }
 }
 
-template <class> struct FieldOf;
-template <class T> struct FieldOf<T ListboxView::*> { using Type = T; };
-
-// Sets a setting of the view, then has the view apply it.
-template <auto Field, void (ListboxView::*Apply)()>
-constexpr auto ViewSetting = [](Listbox& c, typename FieldOf<decltype(Field)>::Type v) {
-    View(c).*Field = v;
-    (View(c).*Apply)();
-};
-
 using namespace controlkey;
 
 // clang-format off
@@ -59,16 +49,16 @@ constexpr StreamKey kKeys[] = {
     // Lists here are flat and unsorted, rows are not dragged, and the scroll
     // settings are the view's own; the values have no effect.
     Ignored<std::int32_t>("HeadingIndex"),
-    Key("ScrollbarHorizontal",
-        ViewSetting<&ListboxView::hasHorizontalScrollBar, &ListboxView::ApplyScrollBars>),
-    Key("ScrollBarVertical",
-        ViewSetting<&ListboxView::hasVerticalScrollBar, &ListboxView::ApplyScrollBars>),
-    Key("GridLinesHorizontal",
-        ViewSetting<&ListboxView::gridLinesHorizontal, &ListboxView::ApplyGridLines>),
-    Key("GridLinesVertical",
-        ViewSetting<&ListboxView::gridLinesVertical, &ListboxView::ApplyGridLines>),
-    Key("DefaultRowHeight",
-        ViewSetting<&ListboxView::defaultRowHeight, &ListboxView::ApplyRowHeight>),
+    Setting<&ListboxView::hasHorizontalScrollBar, &ListboxView::ApplyScrollBars>(
+        "ScrollbarHorizontal"),
+    Setting<&ListboxView::hasVerticalScrollBar, &ListboxView::ApplyScrollBars>(
+        "ScrollBarVertical"),
+    Setting<&ListboxView::gridLinesHorizontal, &ListboxView::ApplyGridLines>(
+        "GridLinesHorizontal"),
+    Setting<&ListboxView::gridLinesVertical, &ListboxView::ApplyGridLines>(
+        "GridLinesVertical"),
+    Setting<&ListboxView::defaultRowHeight, &ListboxView::ApplyRowHeight>(
+        "DefaultRowHeight"),
     Ignored<std::int32_t>("_ScrollWidth"), Ignored<std::int32_t>("_ScrollOffset"),
     TextFont, Bold, Italic, Underline,
     Ignored<bool>("Hierarchical"), Ignored<bool>("EnableDrag"), Ignored<bool>("EnableDragReorder"),
@@ -81,8 +71,8 @@ constexpr StreamKey kKeys[] = {
         View(c).horizontalHeader()->setSectionResizeMode(v ? QHeaderView::Interactive
                                                            : QHeaderView::Fixed);
     }),
-    Key("AutoHideScrollbars",
-        ViewSetting<&ListboxView::autoHideScrollBars, &ListboxView::ApplyScrollBars>),
+    Setting<&ListboxView::autoHideScrollBars, &ListboxView::ApplyScrollBars>(
+        "AutoHideScrollbars"),
     DataSource, DataField, InitialParent,
 };
 // clang-format on

@@ -107,7 +107,6 @@ template <class T> void RectControl::ChangeFont(T ControlImpl::*part, const T& v
 
 double RectControl::TextSize() const { return impl_->textSize; }
 void RectControl::TextSize(double points) { ChangeFont(&ControlImpl::textSize, points); }
-void RectControl::TextUnit(int) {}
 const std::string& RectControl::TextFont() const { return impl_->textFont; }
 void RectControl::TextFont(const std::string& family) {
     ChangeFont(&ControlImpl::textFont, family);

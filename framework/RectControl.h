@@ -50,8 +50,8 @@ public:
     // Text sizes are points shown as that many pixels; 0 is the default size.
     double TextSize() const;
     void TextSize(double points);
-    // The unit of TextSize: sizes here are always points, whatever the unit.
-    void TextUnit(int unit);
+    // The unit of TextSize, ignored: sizes here are always points.
+    void TextUnit(int /*unit*/) {}
     const std::string& TextFont() const;
     void TextFont(const std::string& family);
     void Bold(bool value);

@@ -129,8 +129,10 @@ void WindowImpl::ResizeContent(int newWidth, int newHeight) {
     if (!resizeable) {
         ApplyLimits();
     }
-    top->resize(newWidth, newHeight + MenuBarHeight());
+    FitTop();
 }
+
+void WindowImpl::FitTop() { top->resize(width, height + MenuBarHeight()); }
 
 RectControl* WindowImpl::ControlOfWidget(const QWidget* widget) const {
     for (; widget != nullptr && widget != content; widget = widget->parentWidget()) {
@@ -346,7 +348,7 @@ void Window::MenuBar(::MenuBar* bar) {
     }
     impl_->ServeApplicationMenuBar();
     impl_->ApplyLimits();
-    impl_->top->resize(impl_->width, impl_->height + impl_->MenuBarHeight());
+    impl_->FitTop();
     impl_->ArrangeChrome();
 }
 
@@ -396,13 +398,6 @@ bool Window::Event_MouseDown(int, int) { return false; }
 
 namespace {
 
-// Sets the content size and fits the top-level widget to it and the menu bar.
-void ResizeTop(WindowImpl& w, int width, int height) {
-    w.width = width;
-    w.height = height;
-    w.top->resize(w.width, w.height + w.MenuBarHeight());
-}
-
 void ApplyBackColor(WindowImpl& w, Color color) {
     QPalette palette = w.content->palette();
     palette.setColor(QPalette::Window, ToQColor(color));
@@ -415,8 +410,14 @@ void ApplyBackColor(WindowImpl& w, Color color) {
 // clang-format off
 constexpr StreamKey kKeys[] = {
     Key("Placement", [](Window& w, std::int32_t v) { w.Impl().placement = v; }),
-    Key("Width", [](Window& w, std::int32_t v) { ResizeTop(w.Impl(), v, w.Impl().height); }),
-    Key("Height", [](Window& w, std::int32_t v) { ResizeTop(w.Impl(), w.Impl().width, v); }),
+    Key("Width", [](Window& w, std::int32_t v) {
+        w.Impl().width = v;
+        w.Impl().FitTop();
+    }),
+    Key("Height", [](Window& w, std::int32_t v) {
+        w.Impl().height = v;
+        w.Impl().FitTop();
+    }),
     Key("MinWidth", [](Window& w, std::int32_t v) { w.Impl().minWidth = v; }),
     Key("MinHeight", [](Window& w, std::int32_t v) { w.Impl().minHeight = v; }),
     Key("MaxWidth", [](Window& w, std::int32_t v) { w.Impl().maxWidth = v; }),

@@ -21,17 +21,28 @@ template <class W, class V> struct FieldTraits<V W::*> {
     using Value = V;
 };
 
-template <auto Field> void ApplyPainted(PropertyTarget& target, const Property& property) {
+// Sets a field of the control's widget from the property, then has the
+// widget apply it.
+template <auto Field, auto Apply>
+void ApplySetting(PropertyTarget& target, const Property& property) {
     using Traits = FieldTraits<decltype(Field)>;
     auto& widget = *static_cast<RectControl&>(target).Impl().As<typename Traits::Widget>();
     widget.*Field = ValueAs<typename Traits::Value>(property);
-    widget.update();
+    (widget.*Apply)();
+}
+
+// A key whose value sets a field of the control's widget, which the widget
+// then applies: Setting<&ListboxView::gridLinesVertical,
+// &ListboxView::ApplyGridLines>("GridLinesVertical").
+template <auto Field, auto Apply> consteval StreamKey Setting(std::string_view key) {
+    return {key, TypeOf<typename FieldTraits<decltype(Field)>::Value>(),
+            &ApplySetting<Field, Apply>};
 }
 
 // A key whose value sets a field that the control's widget paints from, and
 // repaints it: Painted<&RectangleWidget::fillColor>("FillColor").
 template <auto Field> consteval StreamKey Painted(std::string_view key) {
-    return {key, TypeOf<typename FieldTraits<decltype(Field)>::Value>(), &ApplyPainted<Field>};
+    return Setting<Field, static_cast<void (QWidget::*)()>(&QWidget::update)>(key);
 }
 
 namespace controlkey {

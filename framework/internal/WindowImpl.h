@@ -49,6 +49,8 @@ struct WindowImpl {
     void ContentResized(int width, int height);
     // Sets the content size from code, within the window's limits.
     void ResizeContent(int width, int height);
+    // Sizes the top-level widget to the content and the menu bar.
+    void FitTop();
     // Places the menu bar and the content inside the top-level widget.
     void ArrangeChrome();
     void ApplyLimits();
