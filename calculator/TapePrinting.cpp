@@ -27,15 +27,22 @@ constexpr double kRowsSpan = 672.0;
 
 void DrawRule(Graphics& g, double y) { g.DrawLine(kLeftEdge, y, kRightEdge, y); }
 
+// The rows' font, fixed-pitch so that the padded values line up; the
+// headings use it in bold.
+void UseRowsFont(Graphics& g) {
+    g.TextFont("Monaco");
+    g.TextSize(16);
+    g.Bold(false);
+}
+
 // The date, then the two headings in bold over a rule; the font is left at
-// the rows' own: "Monaco" 16, not bold.
+// the rows' own.
 void PrintHeadings(Graphics& g, const std::string& date) {
     g.TextFont("Geneva");
     g.TextSize(12);
     g.ForeColor(RGB(0, 0, 0));
     g.DrawString(date, kLeftEdge, 40);
-    g.TextFont("Monaco");
-    g.TextSize(16);
+    UseRowsFont(g);
     g.Bold(true);
     g.DrawString(TheApp().descrizione, kLeftEdge, 80);
     g.DrawString(Right(std::string(24, ' ') + TheApp().valore, 24), kValueHeadingX, 80);
@@ -49,22 +56,13 @@ double RowBottom(const Graphics& g, double y) { return y + (g.TextHeight() - g.T
 // Whether a row on baseline y prints whole, above the page's printable bottom.
 bool RowFits(const Graphics& g, double y) { return RowBottom(g, y) <= g.PrintableBottom(); }
 
-// The rows stand at fixed places below the headings: paper that cannot
-// hold the first row whole cannot show any. The font is left at the rows'.
-bool PaperHoldsARow(Graphics& g) {
-    g.TextFont("Monaco");
-    g.TextSize(16);
-    g.Bold(false);
-    return RowFits(g, kFirstRowY);
-}
-
 // Every row, the tape's length read afresh before each; a page holds
 // capacity + 1 rows where the paper is tall enough, fewer where it is not.
 // A new page begins only for a row still to print, so a last row that
 // fills its page leaves no empty page behind it. The paper holds at least
 // the first row of a page (the Print button refuses paper that does not).
 void PrintRows(Graphics& g, const Listbox& tape) {
-    // The headings left the rows' font in place: "Monaco" 16, not bold.
+    // The headings left the rows' font in place.
     const std::int32_t h = g.TextHeight();
     const std::int32_t capacity = CInt32(kRowsSpan / h);
     std::int32_t line = 0;
@@ -97,8 +95,11 @@ void Window1::BevelButton22_Action(BevelButton&) {
     if (g == nullptr) {
         return;
     }
-    // Refused before anything is drawn, so that nothing is printed.
-    if (!PaperHoldsARow(*g)) {
+    // The rows stand at fixed places below the headings: paper that cannot
+    // hold the first row whole cannot show any, and is refused before
+    // anything is drawn, so that nothing is printed.
+    UseRowsFont(*g);
+    if (!RowFits(*g, kFirstRowY)) {
         const int needed = static_cast<int>(std::ceil(RowBottom(*g, kFirstRowY)));
         ReportFailure(
             "The paper is too short to print the tape: its rows need a page that prints at least " +
