@@ -47,9 +47,6 @@ bool ReadSettingsFile(App& app) {
         return false;
     }
     const std::unique_ptr<FolderItem> file = folder->Child(kSettingsFileName);
-    if (!file->Exists()) {
-        return false;
-    }
     const std::unique_ptr<TextInputStream> stream = file->OpenAsTextFile();
     if (!stream) {
         return false;

@@ -32,6 +32,7 @@ public:
                     double printableBottom, std::string cannotBegin)
         : file_(std::move(file)), device_(std::move(device)), printableBottom_(printableBottom),
           cannotBegin_(std::move(cannotBegin)) {
+        ForeColor(Color{});
         ApplyFont();
     }
 
@@ -129,7 +130,7 @@ private:
     double printableBottom_;
     std::string cannotBegin_;
     bool failed_ = false;
-    QPen pen_{Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap};
+    QPen pen_;
     QFont font_;
     std::string family_ = "System";
     float size_ = 12;

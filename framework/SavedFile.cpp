@@ -19,9 +19,10 @@ bool SyncToDisk(QSaveFile& file, QString& reason) {
 
 // Writes out the buffered bytes. A disk that fills up part way takes part
 // of a write and gives no reason; writing the rest gives the system's one.
+// An earlier write that failed is QSaveFile's own to refuse at commit.
 bool Flushed(QSaveFile& file) {
     if (file.flush()) {
-        return file.error() == QFileDevice::NoError;
+        return true;
     }
     file.flush();
     return false;

@@ -465,6 +465,19 @@ TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) 
     EXPECT_EQ(errors, "lumaDex: " + ShownMessages()[0] + "\n");
 }
 
+// A file longer than the read bound is read up to it and no further: a
+// line after the bound reads as "", however much follows.
+TEST_F(SettingsFileTest, NothingPastTheReadBoundIsRead) {
+    const std::string first(TextInputStream::kLongestRead - 1, 'a');
+    WriteFile(Joined({first, "after the bound", "more"}));
+    FolderItem item(SettingsFilePath().toStdString());
+    const std::unique_ptr<TextInputStream> stream = item.OpenAsTextFile();
+    ASSERT_NE(stream, nullptr);
+    EXPECT_EQ(stream->ReadLine(), first);
+    EXPECT_EQ(stream->ReadLine(), "");
+    EXPECT_EQ(stream->ReadLine(), "");
+}
+
 // The new file is whole, but it cannot take the old one's place.
 TEST_F(SettingsFileTest, AFileThatCannotBePutInPlaceIsAFailureAndLeavesNoTemporaryFile) {
     const QString folder = QFileInfo(SettingsFilePath()).absolutePath();
