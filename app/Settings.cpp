@@ -60,47 +60,6 @@ bool ReadSettingsFile(App& app) {
     return true;
 }
 
-// Below its top edge, the part of a window that must be on a screen to be
-// reached: the menu bar and the top of the content. The window manager's
-// title bar lies above the top edge.
-constexpr std::int64_t kReachableHeight = 40;
-
-std::int64_t Overlap(std::int64_t start, std::int64_t length, std::int64_t otherStart,
-                     std::int64_t otherLength) {
-    return std::max<std::int64_t>(0, std::min(start + length, otherStart + otherLength) -
-                                         std::max(start, otherStart));
-}
-
-// Reached on a screen: the top edge with the menu bar on it, and at least
-// half of the window's width, or of the screen's where the window is wider.
-bool ReachableOn(const Window& window, const ScreenSize& area) {
-    const std::int64_t top = window.Top();
-    const bool topOnScreen =
-        top >= area.Top && top + kReachableHeight <= std::int64_t{area.Top} + area.Height;
-    const std::int64_t wide = std::min(window.Width(), area.Width);
-    return topOnScreen && wide > 0 &&
-           2 * Overlap(window.Left(), window.Width(), area.Left, area.Width) >= wide;
-}
-
-bool Reachable(const Window& window) {
-    for (int index = 0; index < ScreenCount(); ++index) {
-        if (ReachableOn(window, ScreenAvailable(index))) {
-            return true;
-        }
-    }
-    return ScreenCount() == 0;
-}
-
-// A place stored on a screen that is gone, or edited by hand, would open
-// the window where nobody can reach it: it opens where a first run puts it,
-// with its stored size.
-void KeepReachable(Window& window) {
-    if (!Reachable(window)) {
-        window.Left(Screen(0).Left + FirstRunLeft());
-        window.Top(Screen(0).Top + kFirstRunTop);
-    }
-}
-
 // The keypad's side as the window shows it. The window is still there while
 // the application closes; should it not be, the side recorded stands.
 std::string KeypadSide(const App& app) {
@@ -129,7 +88,10 @@ void App::loadPrefs() {
     window.Top(winTop);
     window.Width(winWidth);
     window.Height(winHeight);
-    KeepReachable(window);
+    // A place stored on a screen that is gone, or edited by hand, opens the
+    // window where a first run puts it; a size stored on a larger screen is
+    // fitted to this one.
+    window.KeepOnScreen(Screen(0).Left + FirstRunLeft(), Screen(0).Top + kFirstRunTop);
     NotNil(window.Slider1())->Value(tapeSize);
     NotNil(window.tRect())->Visible(false);
     NotNil(window.tSIze())->Visible(false);

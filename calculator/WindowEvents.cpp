@@ -52,14 +52,15 @@ void Window1::Event_Resizing() {
 }
 
 // The window's place, size and the tape's text size go into the settings
-// before it closes; closing is never refused.
+// before it closes; closing is never refused. A maximised window gives the
+// place and size it had before, which the next start opens it at.
 bool Window1::Event_CancelClose(bool) {
     App& app = TheApp();
     Window1& window = *NotNil(Get());
-    app.winTop = window.Top();
-    app.winLeft = window.Left();
-    app.winWidth = window.Width();
-    app.winHeight = window.Height();
+    app.winTop = window.NormalTop();
+    app.winLeft = window.NormalLeft();
+    app.winWidth = window.NormalWidth();
+    app.winHeight = window.NormalHeight();
     app.tapeSize = NotNil(window.Slider1(), "Slider1")->Value();
     return false;
 }

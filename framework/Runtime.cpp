@@ -6,11 +6,14 @@
 #include "Fonts.h"
 #include "KeyRouting.h"
 #include "Report.h"
+#include "SignalQuit.h"
 #include "Window.h"
 #include "WindowImpl.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QStyleFactory>
 
 #include <memory>
@@ -71,8 +74,35 @@ void RuntimeOpen() {
     }
 }
 
+namespace {
+
+// Quits for a signal that ends the session, with the status a shell reports
+// for a program that the signal ended: 128 and the signal's number. Dialogs
+// that run a loop of their own (the print dialog, a report) are dismissed
+// first, so that the quit waits for nobody; a second signal dismisses a
+// report that the quit itself raised.
+void QuitOnSignal(int signal) {
+    QList<QPointer<QDialog>> dialogs;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+            dialogs.append(dialog);
+        }
+    }
+    for (const QPointer<QDialog>& dialog : dialogs) {
+        if (dialog != nullptr && dialog->isVisible() && dialog->isModal()) {
+            dialog->reject();
+        }
+    }
+    Quit(kSignalStatusBase + signal);
+}
+
+} // namespace
+
 void RuntimeRun() {
     RuntimeState& state = State();
+    // Installed before the Open event: a signal that comes while the window
+    // opens is served as soon as the loop runs.
+    const SignalQuit sessionEnd(QuitOnSignal);
     RuntimeOpen();
     if (state.quit.done) {
         return;

@@ -17,7 +17,11 @@ void RunFrameworkInitialization(void (*startup)());
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app);
 // The registered application object, or null.
 Application* RuntimeAppObject();
+// While the event loop runs, SIGTERM, SIGHUP and SIGINT quit the
+// application as Quit does, the exit status then being kSignalStatusBase
+// plus the signal's number (143, 129, 130), as a shell reports it.
 void RuntimeRun();
+inline constexpr int kSignalStatusBase = 128;
 // Releases every window, open or closed, at the end of the run.
 void RuntimeReleaseWindows();
 int RuntimeExit();

@@ -10,7 +10,10 @@
 #include "QtColor.h"
 #include "RectControl.h"
 #include "Runtime.h"
+#include "Screen.h"
+#include "WindowFit.h"
 #include "WindowImpl.h"
+#include "WindowPlaces.h"
 #include "WindowRegistry.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 // ---- widgets ---------------------------------------------------------------
 
@@ -295,8 +299,10 @@ const std::string& Window::RegisteredName() const { return impl_->registeredName
 // Left and Top read back the place they set, through the same window-system
 // request, so a place copied at closing and set at the next start puts the
 // window back where it was, with or without a window manager (with one, it
-// is the frame's outer top-left). Places far beyond any screen are held
-// where a window's far edge still fits in an int.
+// is the frame's outer top-left). Where the platform cannot tell a window's
+// place, they answer the place last set, so the place read at start is
+// kept. Places far beyond any screen are held where a window's far edge
+// still fits in an int.
 namespace {
 
 constexpr int kFarthestPlace = 1 << 24;
@@ -304,17 +310,66 @@ constexpr int kFarthestPlace = 1 << 24;
 int PlaceWithinReach(int value) { return std::clamp(value, -kFarthestPlace, kFarthestPlace); }
 
 void MoveContent(WindowImpl& impl, int left, int top) {
-    impl.top->setGeometry(
-        QRect(QPoint(PlaceWithinReach(left), PlaceWithinReach(top)), impl.top->size()));
+    impl.placedLeft = PlaceWithinReach(left);
+    impl.placedTop = PlaceWithinReach(top);
+    impl.top->setGeometry(QRect(QPoint(impl.placedLeft, impl.placedTop), impl.top->size()));
     impl.placedByCode = true;
 }
 
 } // namespace
 
-int Window::Left() const { return impl_->top->geometry().x(); }
-int Window::Top() const { return impl_->top->geometry().y(); }
+QRect WindowImpl::NormalGeometry() const {
+    const QRect normal = top->normalGeometry();
+    return normal.isValid() ? normal : top->geometry();
+}
+
+int WindowImpl::PlaceLeft(const QRect& geometry) const {
+    return placedByCode && !PlatformTellsWindowPlaces() ? placedLeft : geometry.x();
+}
+
+int WindowImpl::PlaceTop(const QRect& geometry) const {
+    return placedByCode && !PlatformTellsWindowPlaces() ? placedTop : geometry.y();
+}
+
+int Window::Left() const { return impl_->PlaceLeft(impl_->top->geometry()); }
+int Window::Top() const { return impl_->PlaceTop(impl_->top->geometry()); }
 void Window::Left(int value) { MoveContent(*impl_, value, Top()); }
 void Window::Top(int value) { MoveContent(*impl_, Left(), value); }
+
+int Window::NormalLeft() const { return impl_->PlaceLeft(impl_->NormalGeometry()); }
+int Window::NormalTop() const { return impl_->PlaceTop(impl_->NormalGeometry()); }
+int Window::NormalWidth() const { return impl_->NormalGeometry().width(); }
+int Window::NormalHeight() const {
+    return impl_->NormalGeometry().height() - impl_->MenuBarHeight();
+}
+
+void Window::KeepOnScreen(int fallbackLeft, int fallbackTop) {
+    WindowImpl& impl = *impl_;
+    const int menuHeight = impl.MenuBarHeight();
+    // The frame is known once the window manager has framed the window;
+    // until then it counts as none.
+    const QRect inner = impl.top->geometry();
+    const QRect outer = impl.top->frameGeometry();
+    const WindowFitLimits limits{impl.minWidth,
+                                 impl.minHeight + menuHeight,
+                                 impl.maxWidth,
+                                 impl.maxHeight + menuHeight,
+                                 inner.left() - outer.left(),
+                                 inner.top() - outer.top(),
+                                 outer.right() - inner.right(),
+                                 outer.bottom() - inner.bottom()};
+    std::vector<ScreenSize> areas;
+    for (int index = 0; index < ScreenCount(); ++index) {
+        areas.push_back(ScreenAvailable(index));
+    }
+    const bool placesKnown = PlatformTellsWindowPlaces();
+    const WindowBounds fitted = FitToScreens({Left(), Top(), impl.width, impl.height + menuHeight},
+                                             fallbackLeft, fallbackTop, limits, areas, placesKnown);
+    impl.ResizeContent(fitted.Width, fitted.Height - menuHeight);
+    if (placesKnown) {
+        MoveContent(impl, fitted.Left, fitted.Top);
+    }
+}
 
 int Window::Width() const { return impl_->width; }
 int Window::Height() const { return impl_->height; }

@@ -34,6 +34,16 @@ public:
     void Width(int value);
     int Height() const;
     void Height(int value);
+    // The place and size the window has when it is neither maximised nor
+    // full screen: where it is to open at the next start.
+    int NormalLeft() const;
+    int NormalTop() const;
+    int NormalWidth() const;
+    int NormalHeight() const;
+    // Fits the window to the screens there are (FitToScreens): whole on a
+    // screen and no larger than it, within its own limits; a place that no
+    // screen reaches becomes the fallback.
+    void KeepOnScreen(int fallbackLeft, int fallbackTop);
     int MinWidth() const;
     int MinHeight() const;
     int MaxWidth() const;

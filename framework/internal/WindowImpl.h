@@ -60,6 +60,12 @@ struct WindowImpl {
     // The control whose widget is the given one or encloses it, or null.
     RectControl* ControlOfWidget(const QWidget* widget) const;
     void OrderTabStops();
+    // The top-level widget's geometry when neither maximised nor full screen.
+    QRect NormalGeometry() const;
+    // A place as the program sees it: where the platform cannot tell the
+    // window's place, the one last set.
+    int PlaceLeft(const QRect& geometry) const;
+    int PlaceTop(const QRect& geometry) const;
     void ShowFirstTime();
     // A window without a menu bar of its own answers the shortcuts of the
     // application's menu bar; one with its own bar answers only its own.
@@ -85,6 +91,8 @@ struct WindowImpl {
     int maxHeight = 32000;
     int placement = 0;
     bool placedByCode = false;
+    int placedLeft = 0;
+    int placedTop = 0;
     std::string title;
     bool visible = true;
     bool resizeable = true;

@@ -6,6 +6,7 @@
 #include "FolderItem.h"
 #include "Main.h"
 #include "NumberText.h"
+#include "QtAccess.h"
 #include "Runtime.h"
 #include "Screen.h"
 #include "SettingsLines.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -295,13 +297,17 @@ std::vector<DamageCase> Damages() {
 }
 
 // A stored place is kept where the window can be reached: its top edge with
-// the menu bar on the screen and a good part of its width; elsewhere the
-// window opens at the first run's place with its stored size.
+// the menu bar on the screen and a good part of its width; the window is
+// then moved onto that screen whole, frame and all, as little as it takes.
+// Elsewhere it opens at the first run's place with its stored size.
+enum class Edge { Kept, AtStart, AtEnd, FirstRun };
+
 struct PlaceCase {
     const char* label;
     int (*top)(const ScreenSize&);
     int (*left)(const ScreenSize&);
-    bool kept;
+    Edge vertical;
+    Edge horizontal;
 };
 
 void PrintTo(const PlaceCase& place, std::ostream* out) { *out << place.label; }
@@ -310,32 +316,54 @@ void PrintTo(const PlaceCase& place, std::ostream* out) { *out << place.label; }
 int HalfShown(const ScreenSize& screen) { return std::min(990, screen.Width) / 2; }
 
 const PlaceCase kPlaces[] = {
+    {"WholeOnTheScreen", [](const ScreenSize& s) { return s.Top + 100; },
+     [](const ScreenSize& s) { return s.Left + 100; }, Edge::Kept, Edge::Kept},
     {"AtTheTopLeftCorner", [](const ScreenSize& s) { return s.Top; },
-     [](const ScreenSize& s) { return s.Left; }, true},
+     [](const ScreenSize& s) { return s.Left; }, Edge::AtStart, Edge::AtStart},
     {"MenuBarJustOnTheScreensFoot", [](const ScreenSize& s) { return s.Top + s.Height - 40; },
-     [](const ScreenSize& s) { return s.Left + 10; }, true},
+     [](const ScreenSize& s) { return s.Left + 10; }, Edge::AtEnd, Edge::Kept},
     {"HalfPastTheLeftEdge", [](const ScreenSize& s) { return s.Top + 100; },
-     [](const ScreenSize& s) { return s.Left + HalfShown(s) - 990; }, true},
+     [](const ScreenSize& s) { return s.Left + HalfShown(s) - 990; }, Edge::Kept, Edge::AtStart},
     {"HalfPastTheRightEdge", [](const ScreenSize& s) { return s.Top + 100; },
-     [](const ScreenSize& s) { return s.Left + s.Width - HalfShown(s); }, true},
+     [](const ScreenSize& s) { return s.Left + s.Width - HalfShown(s); }, Edge::Kept, Edge::AtEnd},
     {"TopEdgeAboveTheScreen", [](const ScreenSize& s) { return s.Top - 689; },
-     [](const ScreenSize& s) { return s.Left + 10; }, false},
+     [](const ScreenSize& s) { return s.Left + 10; }, Edge::FirstRun, Edge::FirstRun},
     {"TopEdgeOnePixelAbove", [](const ScreenSize& s) { return s.Top - 1; },
-     [](const ScreenSize& s) { return s.Left + 10; }, false},
+     [](const ScreenSize& s) { return s.Left + 10; }, Edge::FirstRun, Edge::FirstRun},
     {"TopEdgeOnTheLastRow", [](const ScreenSize& s) { return s.Top + s.Height - 1; },
-     [](const ScreenSize& s) { return s.Left + 10; }, false},
+     [](const ScreenSize& s) { return s.Left + 10; }, Edge::FirstRun, Edge::FirstRun},
     {"MenuBarCutAtTheFoot", [](const ScreenSize& s) { return s.Top + s.Height - 39; },
-     [](const ScreenSize& s) { return s.Left + 10; }, false},
+     [](const ScreenSize& s) { return s.Left + 10; }, Edge::FirstRun, Edge::FirstRun},
     {"OneColumnOnTheScreen", [](const ScreenSize& s) { return s.Top + 100; },
-     [](const ScreenSize& s) { return s.Left + s.Width - 1; }, false},
+     [](const ScreenSize& s) { return s.Left + s.Width - 1; }, Edge::FirstRun, Edge::FirstRun},
     {"MostlyPastTheLeftEdge", [](const ScreenSize& s) { return s.Top + 100; },
-     [](const ScreenSize& s) { return s.Left + HalfShown(s) - 991; }, false},
+     [](const ScreenSize& s) { return s.Left + HalfShown(s) - 991; }, Edge::FirstRun,
+     Edge::FirstRun},
 };
+
+// Where the window's frame stands on one axis of the screen's area.
+void ExpectEdge(Edge edge, int place, int stored, int firstRun, int frameStart, int frameEnd,
+                int areaStart, int areaEnd) {
+    switch (edge) {
+    case Edge::Kept:
+        EXPECT_EQ(place, stored);
+        break;
+    case Edge::AtStart:
+        EXPECT_EQ(frameStart, areaStart);
+        break;
+    case Edge::AtEnd:
+        EXPECT_EQ(frameEnd, areaEnd);
+        break;
+    case Edge::FirstRun:
+        EXPECT_EQ(place, firstRun);
+        break;
+    }
+}
 
 class SettingsPlaceTest : public SettingsFileTest,
                           public ::testing::WithParamInterface<PlaceCase> {};
 
-TEST_P(SettingsPlaceTest, AStoredPlaceOpensTheWindowWhereItCanBeReached) {
+TEST_P(SettingsPlaceTest, AStoredPlaceOpensTheWindowWholeOnTheScreenThatReachesIt) {
     const ScreenSize screen = ScreenAvailable(0);
     const int top = GetParam().top(screen);
     const int left = GetParam().left(screen);
@@ -344,9 +372,13 @@ TEST_P(SettingsPlaceTest, AStoredPlaceOpensTheWindowWhereItCanBeReached) {
     WriteFile(Joined(file));
     StartProgramWithSettings();
     Window1& window = Calculator();
+    const QRect frame = TopLevelOf(window)->frameGeometry();
     const int firstRunLeft = std::max(0, CInt32(Screen(0).Width / 2.0 - 445.0));
-    EXPECT_EQ(window.Top(), GetParam().kept ? top : Screen(0).Top + 50);
-    EXPECT_EQ(window.Left(), GetParam().kept ? left : Screen(0).Left + firstRunLeft);
+    ExpectEdge(GetParam().vertical, window.Top(), top, Screen(0).Top + 50, frame.top(),
+               frame.bottom() + 1, screen.Top, screen.Top + screen.Height);
+    ExpectEdge(GetParam().horizontal, window.Left(), left, Screen(0).Left + firstRunLeft,
+               frame.left(), frame.right() + 1, screen.Left, screen.Left + screen.Width);
+    EXPECT_TRUE(QRect(screen.Left, screen.Top, screen.Width, screen.Height).contains(frame));
     EXPECT_EQ(window.Width(), 990);
     EXPECT_EQ(window.Height(), 690);
 }

@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBoundaryFinder>
@@ -15,6 +18,8 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 std::vector<std::string>& ReportedExceptions() {
     static std::vector<std::string> reports;
@@ -61,6 +66,21 @@ void TypeText(QWidget* window, const QString& text) {
                                 ? static_cast<Qt::Key>(character.at(0).toUpper().unicode())
                                 : Qt::Key_unknown;
         TypeKey(window, key, Qt::NoModifier, character);
+    }
+}
+
+void WriteOffscreenScreen(const QString& path, int width, int height) {
+    const QJsonObject screen{{"name", "lumaDex test screen"},
+                             {"x", 0},
+                             {"y", 0},
+                             {"width", width},
+                             {"height", height},
+                             {"logicalDpi", 96}};
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(QJsonDocument(QJsonObject{{"screens", QJsonArray{screen}}}).toJson()) < 0) {
+        std::fprintf(stderr, "the screen layout %s could not be written\n", qPrintable(path));
+        std::abort();
     }
 }
 

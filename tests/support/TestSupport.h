@@ -28,6 +28,10 @@ void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 // Types each character of the text, as the user sees characters.
 void TypeText(QWidget* window, const QString& text);
 
+// Writes a screen layout for Qt's offscreen platform (its option
+// "configfile=") with one screen of that size at 0, 0.
+void WriteOffscreenScreen(const QString& path, int width, int height);
+
 // Starts the program as its main routine does, up to and including the
 // application's Open event, without running the event loop; EndProgram
 // releases everything again. StartProgram makes it a first run: it first
