@@ -14,11 +14,13 @@
 #include "TestSupport.h"
 #include "TextStreams.h"
 #include "Window1.h"
+#include "WindowPlaces.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -26,6 +28,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -385,6 +388,42 @@ TEST_P(SettingsPlaceTest, AStoredPlaceOpensTheWindowWholeOnTheScreenThatReachesI
 
 INSTANTIATE_TEST_SUITE_P(Places, SettingsPlaceTest, ::testing::ValuesIn(kPlaces),
                          [](const auto& info) { return std::string(info.param.label); });
+
+// Quit while maximised (or full screen): the next start opens at the place
+// and size from before, not maximised and as large as the screen.
+TEST_F(SettingsFileTest, AMaximisedWindowStoresThePlaceAndSizeItHadBefore) {
+    for (const auto state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        StartProgram();
+        Calculator().Left(120);
+        Calculator().Top(70);
+        Calculator().Width(1100);
+        Calculator().Height(760);
+        QWidget* top = TopLevelOf(Calculator());
+        top->setWindowState(state);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Calculator().Width() > 1100; })) << state;
+        QuitProgram();
+        EXPECT_EQ(FileLines().value(10).toStdString(), "70\t120\t1100\t760") << state;
+    }
+}
+
+// Where the platform cannot tell a window's place (Wayland), it reports
+// 0, 0 and the place read at start is written back; a place that no screen
+// reaches is the platform's business there and is kept too.
+TEST_F(SettingsFileTest, WhereThePlatformCannotTellThePlaceTheStoredOneIsKept) {
+    for (const bool known : {true, false}) {
+        SetWindowPlacesKnownForTesting(known);
+        std::vector<std::string> file = FirstRunFile();
+        file[10] = "70\t5000\t990\t690";
+        WriteFile(Joined(file));
+        StartProgramWithSettings();
+        QWidget* top = TopLevelOf(Calculator());
+        top->setGeometry(QRect(QPoint(0, 0), top->size()));
+        QuitProgram();
+        SetWindowPlacesKnownForTesting(std::nullopt);
+        const std::string written = known ? "0\t0\t990\t690" : "70\t5000\t990\t690";
+        EXPECT_EQ(FileLines().value(10).toStdString(), written) << known;
+    }
+}
 
 class SettingsDamageTest : public SettingsFileTest,
                            public ::testing::WithParamInterface<DamageCase> {};

@@ -4,6 +4,7 @@
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "TestSupport.h"
+#include "WindowFit.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <ostream>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -350,5 +352,93 @@ TEST_F(WindowTest, TheApplicationsCloseFindsTheClosingWindowOnBothRoads) {
         RuntimeExit();
     }
 }
+
+} // namespace
+
+namespace {
+
+// Where a window stored at a place and size opens on the screens there are.
+struct FitCase {
+    const char* label;
+    WindowBounds wanted;
+    std::vector<ScreenSize> areas;
+    bool placesKnown;
+    WindowBounds fitted;
+    WindowFitLimits limits = {940, 712, 1680, 1072};
+};
+
+void PrintTo(const FitCase& fit, std::ostream* out) { *out << fit.label; }
+
+constexpr ScreenSize kDesktop{1920, 1200, 0, 0};
+constexpr ScreenSize kSmall{800, 600, 0, 0};
+constexpr ScreenSize kLaptop{1280, 1024, 0, 0};
+constexpr ScreenSize kRightOfDesktop{1280, 1024, 1920, 0};
+constexpr int kFallbackLeft = 515;
+constexpr int kFallbackTop = 50;
+
+const FitCase kFits[] = {
+    {"WholeOnTheScreenStays", {100, 100, 990, 712}, {kDesktop}, true, {100, 100, 990, 712}},
+    {"LargerThanAScreenBelowTheMinimumKeepsTheCornerAndMenus",
+     {100, 200, 1680, 1000},
+     {kSmall},
+     true,
+     {0, 0, 940, 712}},
+    {"LargerThanTheScreenShrinksToItAndMovesOntoIt",
+     {100, 200, 1680, 1072},
+     {kLaptop},
+     true,
+     {0, 0, 1280, 1024}},
+    {"BottomBelowTheFootMovesUp", {300, 700, 990, 712}, {kDesktop}, true, {300, 488, 990, 712}},
+    {"RightPastTheEdgeMovesLeft", {1400, 100, 990, 712}, {kDesktop}, true, {930, 100, 990, 712}},
+    {"TheFrameStaysOnTheScreenToo",
+     {0, 0, 1680, 1072},
+     {kLaptop},
+     true,
+     {4, 30, 1272, 990},
+     {940, 712, 1680, 1072, 4, 30, 4, 4}},
+    {"NeverAboveTheMaximum",
+     {0, 0, 1680, 1072},
+     {{2560, 1600, 0, 0}},
+     true,
+     {0, 0, 1680, 1072},
+     {940, 712, 1680, 1072}},
+    {"NeverBelowTheMinimum", {10, 10, 100, 100}, {kDesktop}, true, {10, 10, 940, 712}},
+    {"OnTheSecondScreenStaysThere",
+     {2000, 100, 1680, 1000},
+     {kDesktop, kRightOfDesktop},
+     true,
+     {1920, 24, 1280, 1000}},
+    {"OnAScreenThatIsGoneOpensAtTheFallback",
+     {3500, 100, 990, 712},
+     {kDesktop},
+     true,
+     {kFallbackLeft, kFallbackTop, 990, 712}},
+    {"WhereThePlatformCannotTellTheStoredPlaceStands",
+     {3500, -800, 1680, 1000},
+     {kSmall},
+     false,
+     {3500, -800, 940, 712}},
+    {"WhereThePlatformCannotTellTheMainScreenGivesTheSize",
+     {100, 100, 1680, 1072},
+     {kLaptop, kDesktop},
+     false,
+     {100, 100, 1280, 1024}},
+    {"NoScreenLeavesItAsItWas", {3500, 100, 1680, 1000}, {}, true, {3500, 100, 1680, 1000}},
+};
+
+class WindowFitTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(WindowFitTest, AStoredPlaceAndSizeFitTheScreens) {
+    const FitCase& fit = GetParam();
+    const WindowBounds got = FitToScreens(fit.wanted, kFallbackLeft, kFallbackTop, fit.limits,
+                                          fit.areas, fit.placesKnown);
+    EXPECT_EQ(got.Left, fit.fitted.Left);
+    EXPECT_EQ(got.Top, fit.fitted.Top);
+    EXPECT_EQ(got.Width, fit.fitted.Width);
+    EXPECT_EQ(got.Height, fit.fitted.Height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fits, WindowFitTest, ::testing::ValuesIn(kFits),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 } // namespace
