@@ -6,11 +6,15 @@
 #include "TestSupport.h"
 #include "WindowFit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
@@ -440,5 +444,48 @@ TEST_P(WindowFitTest, AStoredPlaceAndSizeFitTheScreens) {
 
 INSTANTIATE_TEST_SUITE_P(Fits, WindowFitTest, ::testing::ValuesIn(kFits),
                          [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+
+namespace {
+
+// An application whose Close event waits on a dialog with a loop of its own,
+// as the report of a settings file that could not be saved does.
+class ReportingApp : public Application {
+public:
+    bool reportEnded = false;
+    void Event_Close() override {
+        QDialog report;
+        QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+        report.exec();
+        reportEnded = true;
+    }
+};
+
+// A signal quits as Quit does, with 128 and its number as the status; a
+// second one, while the quit waits on a dialog, ends the dialog and the
+// quit goes on.
+TEST_F(WindowTest, ASignalQuitsAndASecondOneEndsADialogThatTheQuitWaitsOn) {
+    auto app = std::make_unique<ReportingApp>();
+    ReportingApp* reporting = app.get();
+    RuntimeRegisterAppObject(std::move(app));
+    ProbeWindow* window = OpenProbe();
+    bool stillWaiting = false;
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [&] {
+        stillWaiting = true;
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
+    });
+    giveUp.start(10000);
+    QTimer::singleShot(0, [] { std::raise(SIGHUP); });
+    RuntimeRun();
+    EXPECT_FALSE(stillWaiting);
+    EXPECT_EQ(window->closeEvents, 1);
+    EXPECT_TRUE(reporting->reportEnded);
+    EXPECT_EQ(RuntimeExit(), 128 + SIGHUP);
+}
 
 } // namespace

@@ -69,7 +69,7 @@ void TypeText(QWidget* window, const QString& text) {
     }
 }
 
-void WriteOffscreenScreen(const QString& path, int width, int height) {
+void WriteOffscreenScreen(const QString& path, int width, int height, bool frames) {
     const QJsonObject screen{{"name", "lumaDex test screen"},
                              {"x", 0},
                              {"y", 0},
@@ -78,7 +78,9 @@ void WriteOffscreenScreen(const QString& path, int width, int height) {
                              {"logicalDpi", 96}};
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(QJsonDocument(QJsonObject{{"screens", QJsonArray{screen}}}).toJson()) < 0) {
+        file.write(QJsonDocument(
+                       QJsonObject{{"screens", QJsonArray{screen}}, {"windowFrameMargins", frames}})
+                       .toJson()) < 0) {
         std::fprintf(stderr, "the screen layout %s could not be written\n", qPrintable(path));
         std::abort();
     }

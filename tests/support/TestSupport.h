@@ -29,8 +29,9 @@ void TypeKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 void TypeText(QWidget* window, const QString& text);
 
 // Writes a screen layout for Qt's offscreen platform (its option
-// "configfile=") with one screen of that size at 0, 0.
-void WriteOffscreenScreen(const QString& path, int width, int height);
+// "configfile=") with one screen of that size at 0, 0; with frames, each
+// window has the plugin's thin frame around it, as a window manager's.
+void WriteOffscreenScreen(const QString& path, int width, int height, bool frames = true);
 
 // Starts the program as its main routine does, up to and including the
 // application's Open event, without running the event loop; EndProgram
