@@ -27,14 +27,12 @@ int FitStart(std::int64_t start, int length, int areaStart, int areaLength, int 
     return static_cast<int>(start);
 }
 
-const ScreenSize* ScreenReaching(const WindowBounds& window, std::span<const ScreenSize> areas) {
-    const auto found = std::ranges::find_if(
-        areas, [&](const ScreenSize& area) { return ReachableOn(window, area); });
-    return found != areas.end() ? &*found : nullptr;
-}
+// Below its top edge, the part of a window that must be on a screen to be
+// reached: the menu bar and the top of the content.
+constexpr std::int64_t kReachableHeight = 40;
 
-} // namespace
-
+// Reached on a screen: the top edge with the menu bar on it, and at least
+// half of the window's width, or of the screen's where the window is wider.
 bool ReachableOn(const WindowBounds& window, const ScreenSize& area) {
     const std::int64_t top = window.Top;
     const bool topOnScreen =
@@ -43,6 +41,14 @@ bool ReachableOn(const WindowBounds& window, const ScreenSize& area) {
     return topOnScreen && wide > 0 &&
            2 * Overlap(window.Left, window.Width, area.Left, area.Width) >= wide;
 }
+
+const ScreenSize* ScreenReaching(const WindowBounds& window, std::span<const ScreenSize> areas) {
+    const auto found = std::ranges::find_if(
+        areas, [&](const ScreenSize& area) { return ReachableOn(window, area); });
+    return found != areas.end() ? &*found : nullptr;
+}
+
+} // namespace
 
 WindowBounds FitToScreens(const WindowBounds& wanted, int fallbackLeft, int fallbackTop,
                           const WindowFitLimits& limits, std::span<const ScreenSize> areas,

@@ -29,23 +29,15 @@ struct WindowFitLimits {
     int FrameBottom = 0;
 };
 
-// Below its top edge, the part of a window that must be on a screen to be
-// reached: the menu bar and the top of the content.
-inline constexpr int kReachableHeight = 40;
-
-// Whether a window at those bounds can be reached on the screen area: its top
-// edge with the menu bar on it, and at least half of its width, or of the
-// screen's where the window is wider.
-bool ReachableOn(const WindowBounds& window, const ScreenSize& area);
-
 // The bounds a window asked to open at `wanted` gets on screens whose
 // available areas are given (the first is the main screen).
 // - The size is fitted to the screen's area, frame included, within the
 //   window's limits: no larger than the area, never below the minimum.
 // - Where the platform tells and sets window places (placesKnown), a place
-//   that cannot be reached on any screen becomes the fallback; the window is
-//   then moved onto its screen whole: right and bottom edges on it where it
-//   fits, and always its top-left corner with the menus.
+//   that cannot be reached on any screen (its top edge with the menu bar,
+//   and half its width or the screen's, on it) becomes the fallback; the
+//   window is then moved onto its screen whole: right and bottom edges on
+//   it where it fits, and always its top-left corner with the menus.
 // - Where it does not, the place is the platform's: the wanted one is kept
 //   as it stands, so that it is not lost, and only the size is fitted to the
 //   main screen.
