@@ -25,15 +25,13 @@ std::vector<HeldMessage>& Held() {
     return held;
 }
 
-QString Environment(const char* name) { return qEnvironmentVariable(name); }
-
-// The displays that the platforms tried were asked for, quoted: X11's
-// DISPLAY and Wayland's WAYLAND_DISPLAY, each where it is set and, when
-// QT_QPA_PLATFORM chooses the platforms, where one of them would read it.
+// The displays named for the platforms tried, quoted: Wayland's
+// WAYLAND_DISPLAY and X11's DISPLAY, each where it is set and, when
+// QT_QPA_PLATFORM chooses the platforms, where one of them reads it.
 QStringList NamedDisplays(const QString& platforms) {
     QStringList named;
     const auto add = [&](const char* variable, const char* platform) {
-        const QString display = Environment(variable);
+        const QString display = qEnvironmentVariable(variable);
         if (!display.isEmpty() &&
             (platforms.isEmpty() || platforms.contains(QLatin1String(platform)))) {
             named << QLatin1Char('"') + display + QLatin1Char('"');
@@ -67,7 +65,7 @@ QString Reasons(const QString& fatal) {
 // names a display or a platform, how to give lumaDex one; otherwise what was
 // named and Qt's reasons.
 std::string NoDisplayLine(const QString& fatal) {
-    const QString platforms = Environment("QT_QPA_PLATFORM");
+    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
     const QStringList displays = NamedDisplays(platforms);
     if (displays.isEmpty() && platforms.isEmpty()) {
         return kNoDisplayMessage;
