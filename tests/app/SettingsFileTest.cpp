@@ -24,6 +24,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -438,9 +439,31 @@ TEST_F(SettingsFileTest, AFolderInTheFilesPlaceGivesAFirstRunAndAReportAtQuit) {
     EXPECT_TRUE(QFileInfo(SettingsFilePath()).isDir());
 }
 
-// The bytes are buffered: the disk is found full only at the last flush,
-// after every line was accepted.
-TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) {
+// A failure on the way to the disk, found after every line was accepted:
+// the old file stays whole and the failure is reported once.
+struct DiskFailureCase {
+    const char* label;
+    // Makes the disk fail while what it answers lives.
+    std::shared_ptr<void> (*fail)();
+    const char* reason;
+};
+
+void PrintTo(const DiskFailureCase& failure, std::ostream* out) { *out << failure.label; }
+
+const DiskFailureCase kDiskFailures[] = {
+    // The bytes are buffered: the disk is found full only at the last flush.
+    // The limit leaves room for the one line on standard error.
+    {"FullAtTheLastFlush",
+     [] { return std::shared_ptr<void>(std::make_shared<FileSizeLimit>(200)); }, "File too large"},
+    // Every byte was written, but the disk could not keep them.
+    {"FailingSync", [] { return std::shared_ptr<void>(std::make_shared<SyncFailure>()); },
+     "Input/output error"},
+};
+
+class SettingsDiskFailureTest : public SettingsFileTest,
+                                public ::testing::WithParamInterface<DiskFailureCase> {};
+
+TEST_P(SettingsDiskFailureTest, AFailureAtQuitLeavesTheOldFileWholeAndIsReportedOnce) {
     StartProgram();
     QuitProgram();
     const QByteArray old = FileBytes();
@@ -449,8 +472,7 @@ TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) 
     testing::internal::CaptureStderr();
     int status = -1;
     {
-        // Room for the one line on standard error, not for the new file.
-        const FileSizeLimit full(200);
+        const std::shared_ptr<void> failing = GetParam().fail();
         status = QuitProgram();
     }
     const std::string errors = testing::internal::GetCapturedStderr();
@@ -461,9 +483,12 @@ TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) 
     EXPECT_EQ(left, QStringList{QFileInfo(SettingsFilePath()).fileName()});
     ASSERT_EQ(ShownMessages().size(), 1u);
     EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos);
-    EXPECT_NE(ShownMessages()[0].find("File too large"), std::string::npos) << ShownMessages()[0];
+    EXPECT_NE(ShownMessages()[0].find(GetParam().reason), std::string::npos) << ShownMessages()[0];
     EXPECT_EQ(errors, "lumaDex: " + ShownMessages()[0] + "\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Failures, SettingsDiskFailureTest, ::testing::ValuesIn(kDiskFailures),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // A file longer than the read bound is read up to it and no further: a
 // line after the bound reads as "", however much follows.
