@@ -422,6 +422,10 @@ TEST_P(PrintedValues, AreFormattedAgainWithTheMaskInForceNow) {
         values.push_back(row.value);
     }
     EXPECT_EQ(values, c.printed);
+    // Cut or not, a value fills the column's 16 character cells.
+    for (const std::string& value : values) {
+        EXPECT_EQ(QString::fromStdString(value).size(), 16) << value;
+    }
     EXPECT_EQ(Tape().Cell(0, 1), stored) << "printing changed the tape";
 }
 
@@ -431,8 +435,10 @@ const ValueCase kValueCases[] = {
      {Padded("10.0000"), Padded("3.0000"), Padded("3.3300")}},
     {"FewerDecimalsReformatOldRows", "3-7.25=", "-#.00", "-#.0",
      {Padded("3.0"), Padded("7.3"), Padded("-4.3")}},
-    {"LongerThanSixteenKeepsTheLastSixteen", "1234567890123456=", "-#.00", "-#.00",
-     {"4567890123456.00", "4567890123456.00"}},
+    {"LongerThanSixteenShowsItsCut", "1234567890123456=", "-#.00", "-#.00",
+     {"…567890123456.00", "…567890123456.00"}},
+    {"TwentyDigitTotalShowsItsCut", "12345678901234567890+1=", "-#.##", "-#.##",
+     {"…678901234567000", Padded("1"), "…678901234567000"}},
     {"InfinityPrintsAsTheTapeShowsIt", "5/0=", "-#.##", "-#.##",
      {Padded("5"), Padded("0"), Padded("INF")}},
 };
