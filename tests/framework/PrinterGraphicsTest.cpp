@@ -2,6 +2,7 @@
 // corner, pages, the fixed-pitch face, and a file that cannot be written.
 
 #include "PrinterGraphics.h"
+#include "CupsJobStatus.h"
 #include "Graphics.h"
 #include "PdfWords.h"
 #include "TestSupport.h"
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <memory>
 #include <ostream>
@@ -213,6 +216,25 @@ const EngineFailureCase kEngineFailureCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Printer, PrinterJobFailure, ::testing::ValuesIn(kEngineFailureCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A job that never reaches CUPS is told apart from one it took, by the
+// answer the CUPS library itself keeps: here a scheduler that is not there.
+TEST_F(PrinterGraphicsTest, AJobCupsDidNotTakeIsToldWithTheReason) {
+    void* cups = dlopen("libcups.so.2", RTLD_NOW);
+    ASSERT_NE(cups, nullptr) << "Qt's printing on Linux comes with the CUPS library";
+    const auto setServer = reinterpret_cast<void (*)(const char*)>(dlsym(cups, "cupsSetServer"));
+    const auto printFile =
+        reinterpret_cast<int (*)(const char*, const char*, const char*, int, void*)>(
+            dlsym(cups, "cupsPrintFile"));
+    ASSERT_NE(setServer, nullptr);
+    ASSERT_NE(printFile, nullptr);
+    setServer(folder.filePath("no-scheduler.sock").toUtf8().constData());
+    EXPECT_EQ(printFile("Queue", "/dev/null", "lumaDex", 0, nullptr), 0);
+    EXPECT_EQ(CupsRefusal(),
+              "the printing system (CUPS) did not answer (No such file or directory)");
+    setServer(nullptr);
+    dlclose(cups);
+}
 
 TEST_F(PrinterGraphicsTest, AMissingFolderIsReportedBeforeAnythingIsDrawn) {
     const QString path = folder.filePath("gone/page.pdf");
