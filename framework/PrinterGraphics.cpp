@@ -130,9 +130,8 @@ private:
     void Print() {
         const std::vector<int> sheets = Sheets(static_cast<int>(pages_.size()), choice_);
         if (sheets.empty()) {
-            ReportFailure("Nothing was printed: the printout has " + std::to_string(pages_.size()) +
-                          (pages_.size() == 1 ? " page" : " pages") +
-                          ", none of them among the pages chosen (" +
+            ReportFailure("Nothing was printed: the printout ends at page " +
+                          std::to_string(pages_.size()) + ", before the pages chosen (" +
                           choice_.pages.toString().toStdString() + ").");
             return;
         }
