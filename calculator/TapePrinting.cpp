@@ -50,6 +50,17 @@ void PrintHeadings(Graphics& g, const std::string& date) {
     DrawRule(g, 84);
 }
 
+// A value right-aligned in the value column's 16 character cells. A value
+// longer than the column keeps its end after a leading "…", the mark the
+// display shows for a cut, so that no printed number reads as another.
+std::string ValueCells(const std::string& value) {
+    constexpr int kCells = 16;
+    if (Right(value, kCells) == value) {
+        return Right(std::string(kCells, ' ') + value, kCells);
+    }
+    return "…" + Right(value, kCells - 1);
+}
+
 // The lowest point of a row on baseline y: the end of its descent.
 double RowBottom(const Graphics& g, double y) { return y + (g.TextHeight() - g.TextAscent()); }
 
@@ -76,7 +87,7 @@ void PrintRows(Graphics& g, const Listbox& tape) {
         g.DrawString(description, kLeftEdge, y);
         const std::string value =
             Format(Val(tape.Cell(i, Window1::kValueColumn)), TheApp().decimalFormat);
-        g.DrawString(Right(std::string(16, ' ') + value, 16), kValueX, y);
+        g.DrawString(ValueCells(value), kValueX, y);
         g.DrawString(tape.Cell(i, Window1::kOperatorColumn), kOperatorX, y);
         if (description == TheApp().totale) {
             DrawRule(g, y + 2);

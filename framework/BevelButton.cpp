@@ -2,6 +2,7 @@
 
 #include "ControlImpl.h"
 #include "ControlKeys.h"
+#include "DesignSurface.h"
 #include "Dispatch.h"
 #include "PictureImpl.h"
 #include "QtColor.h"
@@ -20,8 +21,8 @@ namespace {
 // 80-pixel key.
 constexpr int kContentMargin = 2;
 
-// A button face drawn by the current style, with a caption and an icon drawn
-// over it by the button itself.
+// A button face drawn by the current style in the design's colours, with a
+// caption and an icon drawn over it by the button itself.
 class BevelButtonWidget : public QAbstractButton {
 public:
     BevelButtonWidget() {
@@ -60,9 +61,12 @@ protected:
     }
 
 private:
+    // The caption's colour is the layout's, so the face is the design's own
+    // (or the layout's back colour), never the theme's button colour.
     void DrawFace(QPainter& painter) {
         QStyleOptionButton option;
         option.initFrom(this);
+        option.palette = DesignPalette();
         option.state |= (isDown() || value) ? QStyle::State_Sunken : QStyle::State_Raised;
         if (underMouse()) {
             option.state |= QStyle::State_MouseOver;

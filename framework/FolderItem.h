@@ -7,8 +7,9 @@ class Picture;
 class TextInputStream;
 class TextOutputStream;
 
-// A file or folder named by its path; the item need not exist (yet): only
-// the operations that read it find that out.
+// A file or folder named by its path, the system's bytes as they are; the
+// item need not exist (yet): only the operations that read it find that out.
+// A path that is not valid UTF-8 is never opened or written.
 class FolderItem {
 public:
     explicit FolderItem(std::string path);
@@ -34,9 +35,9 @@ public:
     std::unique_ptr<TextInputStream> OpenAsTextFile();
     // A stream that writes a new text file in this item's place, creating
     // the folders above it when missing; null when it cannot be created or
-    // something other than a regular file stands in its place (the reason in
-    // LastErrorText). The old file stays untouched until the
-    // stream closes without an error.
+    // something other than a regular file or a link to one stands in its
+    // place, which then stays as it is (the reason in LastErrorText). The
+    // old file stays untouched until the stream closes without an error.
     std::unique_ptr<TextOutputStream> CreateTextFile();
     const std::string& LastErrorText() const { return lastError_; }
 

@@ -13,6 +13,18 @@ std::function<std::unique_ptr<Graphics>()>& Seam() {
     return seam;
 }
 
+// The dialog's "Pages" list of page ranges is left to CUPS to pick from the
+// job, and Qt 6.4 refuses every list typed into it as bad syntax; it is not
+// offered. "Pages from ... to" chooses pages instead, on any printer and in
+// a file, and only those are printed.
+void HidePageList(QPrintDialog& dialog) {
+    for (const char* name : {"pagesRadioButton", "pagesLineEdit"}) {
+        if (auto* widget = dialog.findChild<QWidget*>(QLatin1String(name))) {
+            widget->hide();
+        }
+    }
+}
+
 } // namespace
 
 void SetPrinterDialogSeam(std::function<std::unique_ptr<Graphics>()> seam) {
@@ -26,6 +38,7 @@ std::unique_ptr<Graphics> OpenPrinterDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("lumaDex"));
     QPrintDialog dialog(printer.get());
+    HidePageList(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return nullptr;
     }

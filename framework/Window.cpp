@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "ControlKeys.h"
+#include "DesignSurface.h"
 #include "Dispatch.h"
 #include "KeyTable.h"
 #include "MenuBarBuilder.h"
@@ -64,6 +65,8 @@ WindowImpl::WindowImpl(Window& window, std::string name)
     content = new ContentWidget(window, top);
     content->setObjectName(QStringLiteral("content"));
     content->setFocusPolicy(Qt::ClickFocus);
+    content->setAutoFillBackground(true);
+    ApplySurface();
     ServeApplicationMenuBar();
 }
 
@@ -78,6 +81,11 @@ int WindowImpl::MenuBarHeight() const {
         return 0;
     }
     return menuBarWidget->sizeHint().height();
+}
+
+void WindowImpl::ApplySurface() {
+    SetDesignSurface(*content,
+                     hasBackColor ? ToQColor(backColor) : DesignPalette().color(QPalette::Window));
 }
 
 void WindowImpl::ArrangeChrome() {
@@ -453,12 +461,6 @@ bool Window::Event_MouseDown(int, int) { return false; }
 
 namespace {
 
-void ApplyBackColor(WindowImpl& w, Color color) {
-    QPalette palette = w.content->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
-    w.content->setPalette(palette);
-}
-
 // Window kinds, drawing modes and custom definitions of the original
 // platform (Frame, Composite, FullScreen, LiveResize, MacProcID) are
 // ignored: every window here is a standard one that resizes live.
@@ -478,8 +480,14 @@ constexpr StreamKey kKeys[] = {
     Key("MaxWidth", [](Window& w, std::int32_t v) { w.Impl().maxWidth = v; }),
     Key("MaxHeight", [](Window& w, std::int32_t v) { w.Impl().maxHeight = v; }),
     Ignored<std::int32_t>("Frame"), Ignored<bool>("Composite"),
-    Key("HasBackColor", [](Window& w, bool v) { w.Impl().content->setAutoFillBackground(v); }),
-    Key("BackColor", [](Window& w, Color v) { ApplyBackColor(w.Impl(), v); }),
+    Key("HasBackColor", [](Window& w, bool v) {
+        w.Impl().hasBackColor = v;
+        w.Impl().ApplySurface();
+    }),
+    Key("BackColor", [](Window& w, Color v) {
+        w.Impl().backColor = v;
+        w.Impl().ApplySurface();
+    }),
     Key("Title", [](Window& w, const std::string& v) { w.Title(v); }),
     Key("Visible", [](Window& w, bool v) { w.Impl().visible = v; }),
     Ignored<bool>("FullScreen"),

@@ -2,6 +2,7 @@
 
 // Framework-internal state of a window; only framework/ includes this file.
 
+#include "Color.h"
 #include "Window.h"
 
 #include <QPointer>
@@ -70,6 +71,10 @@ struct WindowImpl {
     // A window without a menu bar of its own answers the shortcuts of the
     // application's menu bar; one with its own bar answers only its own.
     void ServeApplicationMenuBar();
+    // Paints the content with the window's own back colour or, without one,
+    // the design's light surface: the labels standing on it have the
+    // layout's colours, whatever the user's theme.
+    void ApplySurface();
 
     Window& owner;
     std::string registeredName;
@@ -100,6 +105,8 @@ struct WindowImpl {
     bool minimizeButton = true;
     bool maximizeButton = true;
     bool menuBarVisible = true;
+    bool hasBackColor = false;
+    Color backColor = RGB(255, 255, 255);
     bool shownOnce = false;
     bool closing = false;
 };

@@ -17,6 +17,7 @@
 #include "WindowPlaces.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -25,9 +26,13 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -509,9 +514,31 @@ TEST_F(SettingsFileTest, AFolderInTheFilesPlaceGivesAFirstRunAndAReportAtQuit) {
     EXPECT_TRUE(QFileInfo(SettingsFilePath()).isDir());
 }
 
-// The bytes are buffered: the disk is found full only at the last flush,
-// after every line was accepted.
-TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) {
+// A failure on the way to the disk, found after every line was accepted:
+// the old file stays whole and the failure is reported once.
+struct DiskFailureCase {
+    const char* label;
+    // Makes the disk fail while what it answers lives.
+    std::shared_ptr<void> (*fail)();
+    const char* reason;
+};
+
+void PrintTo(const DiskFailureCase& failure, std::ostream* out) { *out << failure.label; }
+
+const DiskFailureCase kDiskFailures[] = {
+    // The bytes are buffered: the disk is found full only at the last flush.
+    // The limit leaves room for the one line on standard error.
+    {"FullAtTheLastFlush",
+     [] { return std::shared_ptr<void>(std::make_shared<FileSizeLimit>(200)); }, "File too large"},
+    // Every byte was written, but the disk could not keep them.
+    {"FailingSync", [] { return std::shared_ptr<void>(std::make_shared<SyncFailure>()); },
+     "Input/output error"},
+};
+
+class SettingsDiskFailureTest : public SettingsFileTest,
+                                public ::testing::WithParamInterface<DiskFailureCase> {};
+
+TEST_P(SettingsDiskFailureTest, AFailureAtQuitLeavesTheOldFileWholeAndIsReportedOnce) {
     StartProgram();
     QuitProgram();
     const QByteArray old = FileBytes();
@@ -520,8 +547,7 @@ TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) 
     testing::internal::CaptureStderr();
     int status = -1;
     {
-        // Room for the one line on standard error, not for the new file.
-        const FileSizeLimit full(200);
+        const std::shared_ptr<void> failing = GetParam().fail();
         status = QuitProgram();
     }
     const std::string errors = testing::internal::GetCapturedStderr();
@@ -532,9 +558,12 @@ TEST_F(SettingsFileTest, AFullDiskAtQuitLeavesTheOldFileWholeAndIsReportedOnce) 
     EXPECT_EQ(left, QStringList{QFileInfo(SettingsFilePath()).fileName()});
     ASSERT_EQ(ShownMessages().size(), 1u);
     EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos);
-    EXPECT_NE(ShownMessages()[0].find("File too large"), std::string::npos) << ShownMessages()[0];
+    EXPECT_NE(ShownMessages()[0].find(GetParam().reason), std::string::npos) << ShownMessages()[0];
     EXPECT_EQ(errors, "lumaDex: " + ShownMessages()[0] + "\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Failures, SettingsDiskFailureTest, ::testing::ValuesIn(kDiskFailures),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // A file longer than the read bound is read up to it and no further: a
 // line after the bound reads as "", however much follows.
@@ -602,23 +631,57 @@ QString MakeLinkToAFile(const QString& path, const QTemporaryDir& elsewhere) {
     return target;
 }
 
+// A loop of two links, one of them at the settings path.
+QString MakeLinkLoop(const QString& path, const QTemporaryDir& elsewhere) {
+    const QString other = elsewhere.filePath("loop");
+    EXPECT_EQ(symlink(path.toLocal8Bit().constData(), other.toLocal8Bit().constData()), 0);
+    EXPECT_EQ(symlink(other.toLocal8Bit().constData(), path.toLocal8Bit().constData()), 0);
+    return {};
+}
+
+// A link to a file that is not there (a folder kept on a disk that is not
+// mounted): the link stays, and no file appears where it points.
+QString MakeDanglingLink(const QString& path, const QTemporaryDir& elsewhere) {
+    EXPECT_TRUE(QFile::link(elsewhere.filePath("gone.prefs"), path));
+    return {};
+}
+
+// What stands at a path, without looking through a link.
+std::string WhatStands(const QString& path) {
+    struct stat status {};
+    if (lstat(path.toLocal8Bit().constData(), &status) != 0) {
+        return "nothing";
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return "a link to " + QFileInfo(path).symLinkTarget().toStdString();
+    }
+    return S_ISREG(status.st_mode) ? "a file" : "something else";
+}
+
+QStringList Entries(const QTemporaryDir& folder) {
+    return QDir(folder.path())
+        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 class SettingsPathTest : public SettingsFileTest, public ::testing::WithParamInterface<PathCase> {};
 
-TEST_P(SettingsPathTest, OnlyARegularFileIsReadAndReplacedAndAnythingElseIsAFirstRun) {
+TEST_P(SettingsPathTest, OnlyARegularFileIsReadAndReplacedAndAnythingElseIsLeftAsItIs) {
     const QTemporaryDir elsewhere;
     const QString target = GetParam().make(SettingsFilePath(), elsewhere);
+    const std::string standing = WhatStands(SettingsFilePath());
+    const QStringList elsewhereBefore = Entries(elsewhere);
     StartProgramWithSettings();
     EXPECT_EQ(TheSettings().descrizione, target.isEmpty() ? "Description" : "D");
     EXPECT_EQ(Calculator().Slider1()->Value(), target.isEmpty() ? 24 : 40);
     TheSettings().totale = "Quit";
     EXPECT_EQ(QuitProgram(), 0);
+    EXPECT_EQ(WhatStands(SettingsFilePath()), standing);
+    EXPECT_EQ(Entries(elsewhere), elsewhereBefore);
     if (target.isEmpty()) {
         ASSERT_EQ(ShownMessages().size(), 1u);
         EXPECT_NE(ShownMessages()[0].find(SettingsFilePath().toStdString()), std::string::npos);
-        EXPECT_FALSE(QFileInfo(SettingsFilePath()).isFile());
     } else {
         EXPECT_TRUE(ShownMessages().empty());
-        EXPECT_TRUE(QFileInfo(SettingsFilePath()).isSymLink());
         QFile in(target);
         ASSERT_TRUE(in.open(QIODevice::ReadOnly));
         EXPECT_EQ(in.readAll().split('\n').value(7), "D\tV\tQuit\t40");
@@ -629,20 +692,126 @@ TEST_P(SettingsPathTest, OnlyARegularFileIsReadAndReplacedAndAnythingElseIsAFirs
 INSTANTIATE_TEST_SUITE_P(Paths, SettingsPathTest,
                          ::testing::Values(PathCase{"Fifo", MakeFifo},
                                            PathCase{"LinkToAFifo", MakeLinkToAFifo},
-                                           PathCase{"LinkToARegularFile", MakeLinkToAFile}),
+                                           PathCase{"LinkToARegularFile", MakeLinkToAFile},
+                                           PathCase{"LinkLoop", MakeLinkLoop},
+                                           PathCase{"DanglingLink", MakeDanglingLink}),
                          [](const auto& info) { return std::string(info.param.label); });
 
-TEST(SettingsFolderTest, WithoutAHomeThePreferencesFolderIsAPathAPersonCanRead) {
-    const QByteArray home = qgetenv("HOME");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    qunsetenv("HOME");
-    qunsetenv("XDG_CONFIG_HOME");
-    const std::unique_ptr<FolderItem> folder = SpecialFolder::Preferences();
-    qputenv("HOME", home);
-    qputenv("XDG_CONFIG_HOME", config);
-    ASSERT_NE(folder, nullptr);
-    EXPECT_EQ(folder->AbsolutePath(), "/.config");
+// ---- where the preferences folder is ----------------------------------------
+
+// The environment as a session hands it over. In the texts, "{s}" stands for
+// a scratch folder and "{pw}" for the home folder the password database
+// names; null is a variable that is not set, or no folder at all.
+struct FolderCase {
+    const char* label;
+    const char* home;
+    const char* configHome;
+    const char* folder;
+    // What the report at quit says when nothing can be saved; "" when the
+    // settings are saved in the folder.
+    const char* unsaved = "";
+};
+
+void PrintTo(const FolderCase& folder, std::ostream* out) { *out << folder.label; }
+
+const FolderCase kFolders[] = {
+    {"AbsoluteConfigHome", "{s}/home", "{s}/cfg", "{s}/cfg"},
+    {"RelativeConfigHomeIsIgnored", "{s}/home", "rel/cfg", "{s}/home/.config"},
+    {"EmptyConfigHome", "{s}/home", "", "{s}/home/.config"},
+    {"NoConfigHome", "{s}/home", nullptr, "{s}/home/.config"},
+    {"DoubledAndTrailingSeparators", "{s}/home", "{s}//cfg/", "{s}/cfg"},
+    {"ConfigHomeNotUtf8", "{s}/home", "{s}/cfg\xff\xfe", "{s}/cfg\xff\xfe", "not valid UTF-8"},
+    {"HomeThatIsNotThere", "{s}/gone", nullptr, nullptr, "no preferences folder"},
+    {"NeitherHomeNorConfigHome", nullptr, nullptr, "{pw}/.config"},
+    {"RelativeHomeAndConfigHome", "rel", "rel/cfg", "{pw}/.config"},
+};
+
+// The home folder the password database names, or "" where it names none
+// that is there (a container's user may have no entry).
+std::string PasswordHome() {
+    const passwd* entry = getpwuid(getuid());
+    if (entry == nullptr || entry->pw_dir == nullptr || !QFileInfo(entry->pw_dir).isDir()) {
+        return "";
+    }
+    return entry->pw_dir;
 }
+
+std::string Filled(std::string text, const std::string& scratch) {
+    const std::pair<std::string, std::string> marks[] = {{"{s}", scratch},
+                                                         {"{pw}", PasswordHome()}};
+    for (const auto& [mark, value] : marks) {
+        for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark)) {
+            text.replace(at, mark.size(), value);
+        }
+    }
+    return text;
+}
+
+void SetVariable(const char* name, const char* row, const std::string& scratch) {
+    if (row == nullptr) {
+        unsetenv(name);
+    } else {
+        setenv(name, Filled(row, scratch).c_str(), 1);
+    }
+}
+
+QStringList FilesBelow(const QString& folder) {
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::System | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        files << it.next();
+    }
+    return files;
+}
+
+class SettingsFolderTest : public SettingsFileTest,
+                           public ::testing::WithParamInterface<FolderCase> {};
+
+// The program is started from a folder of its own, so that a file written
+// relative to it would be seen; it is not started where the folder would be
+// the user's own.
+TEST_P(SettingsFolderTest, TheSettingsGoToTheFolderTheDesktopsRulesNameAndNowhereElse) {
+    const QTemporaryDir scratch;
+    const std::string root = scratch.path().toStdString();
+    const std::string row = GetParam().folder ? GetParam().folder : "";
+    const bool noHome = row.starts_with("{pw}") && PasswordHome().empty();
+    const std::string expected = noHome ? "" : Filled(row, root);
+    const bool started = row.empty() || expected.starts_with(root);
+    ASSERT_TRUE(QDir().mkpath(scratch.filePath("home")));
+    ASSERT_TRUE(QDir().mkpath(scratch.filePath("start")));
+    const QString startedIn = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(scratch.filePath("start")));
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    SetVariable("HOME", GetParam().home, root);
+    SetVariable("XDG_CONFIG_HOME", GetParam().configHome, root);
+    const std::unique_ptr<FolderItem> folder = SpecialFolder::Preferences();
+    EXPECT_EQ(folder ? folder->AbsolutePath() : "", expected);
+    if (started) {
+        StartProgramWithSettings();
+        QuitProgram();
+    }
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", configHome);
+    QDir::setCurrent(startedIn);
+    if (!started) {
+        return;
+    }
+    const QStringList written = FilesBelow(scratch.path());
+    if (std::string(GetParam().unsaved).empty()) {
+        EXPECT_TRUE(ShownMessages().empty()) << ShownMessages().front();
+        EXPECT_EQ(written, QStringList{QString::fromStdString(expected + "/" + kSettingsFileName)});
+    } else {
+        EXPECT_EQ(written, QStringList{});
+        ASSERT_EQ(ShownMessages().size(), 1u);
+        EXPECT_NE(ShownMessages()[0].find(GetParam().unsaved), std::string::npos)
+            << ShownMessages()[0];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, SettingsFolderTest, ::testing::ValuesIn(kFolders),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // ---- the reader alone -------------------------------------------------------
 

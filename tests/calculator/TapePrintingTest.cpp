@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cmath>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -127,6 +129,10 @@ struct PrintedRow {
     std::string value;
     std::string op;
 };
+
+// pdftotext boxes a word from its font's ascent above the baseline to its
+// descent below it.
+double Baseline(const PdfWord& word, double descent) { return word.yMax - descent; }
 
 // Right-aligned in 16 character cells, as the value column prints.
 std::string Padded(const std::string& value) { return std::string(16 - value.size(), ' ') + value; }
@@ -366,6 +372,74 @@ TEST_F(TapePrintingTest, PaperTooShortForARowIsRefusedAndPrintsNothing) {
     EXPECT_EQ(Tape().ListCount(), 3);
 }
 
+struct ChoiceCase {
+    const char* name;
+    std::function<void(QPrinter&)> choose;
+    // The tape's pages as they come out, in order; none: nothing printed.
+    std::vector<int> pages;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << c.name; }
+
+class DialogChoices : public TapePrintingTest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+// The print dialog's pages, copies and order, as the dialog sets them on a
+// printer that prints to a PDF file: what comes out is what was chosen.
+TEST_P(DialogChoices, PrintTheChosenPagesAndCopiesOnly) {
+    const ChoiceCase& c = GetParam();
+    SetPrinterDialogSeam([this, &c] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(PdfPath());
+        printer->setPageLayout(Letter());
+        c.choose(*printer);
+        return PrinterGraphics(std::move(printer));
+    });
+    const int perPage = Capacity() + 1;
+    TapeOfRows(2 * perPage + 1);
+    Print();
+
+    if (c.pages.empty()) {
+        EXPECT_FALSE(QFile::exists(PdfPath()));
+        ASSERT_EQ(ShownMessages().size(), 1u);
+        EXPECT_EQ(ShownMessages().front().rfind("Nothing was printed", 0), 0u)
+            << ShownMessages().front();
+        return;
+    }
+    EXPECT_TRUE(ShownMessages().empty());
+    // A page is told by its first row, which holds that row's number.
+    const PdfText pdf = ReadPdfWords(PdfPath());
+    std::vector<int> pages(pdf.pages.size(), 0);
+    for (const PdfWord& word : pdf.words) {
+        const bool firstRow = std::abs(Baseline(word, 16 * 0.236) - 105) < 0.5;
+        if (firstRow && word.text.find_first_not_of("0123456789") == std::string::npos) {
+            pages[word.page] = (std::stoi(word.text) - 1) / perPage + 1;
+        }
+    }
+    EXPECT_EQ(pages, c.pages);
+}
+
+// clang-format off
+const ChoiceCase kChoiceCases[] = {
+    {"EveryPageOnce", [](QPrinter&) {}, {1, 2, 3}},
+    {"PagesTwoToThree",
+     [](QPrinter& p) { p.setPrintRange(QPrinter::PageRange); p.setFromTo(2, 3); }, {2, 3}},
+    {"TwoCollatedCopies",
+     [](QPrinter& p) { p.setCopyCount(2); p.setCollateCopies(true); }, {1, 2, 3, 1, 2, 3}},
+    {"TwoCopiesOfPagesTwoToThreeUncollated",
+     [](QPrinter& p) {
+         p.setPrintRange(QPrinter::PageRange); p.setFromTo(2, 3);
+         p.setCopyCount(2); p.setCollateCopies(false);
+     }, {2, 2, 3, 3}},
+    {"LastPageFirst", [](QPrinter& p) { p.setPageOrder(QPrinter::LastPageFirst); }, {3, 2, 1}},
+    {"PagesPastTheLastPrintNothing",
+     [](QPrinter& p) { p.setPrintRange(QPrinter::PageRange); p.setFromTo(4, 5); }, {}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Tape, DialogChoices, ::testing::ValuesIn(kChoiceCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // ---- Texts -------------------------------------------------------------
 
 struct HeadingCase {
@@ -422,6 +496,10 @@ TEST_P(PrintedValues, AreFormattedAgainWithTheMaskInForceNow) {
         values.push_back(row.value);
     }
     EXPECT_EQ(values, c.printed);
+    // Cut or not, a value fills the column's 16 character cells.
+    for (const std::string& value : values) {
+        EXPECT_EQ(QString::fromStdString(value).size(), 16) << value;
+    }
     EXPECT_EQ(Tape().Cell(0, 1), stored) << "printing changed the tape";
 }
 
@@ -431,8 +509,10 @@ const ValueCase kValueCases[] = {
      {Padded("10.0000"), Padded("3.0000"), Padded("3.3300")}},
     {"FewerDecimalsReformatOldRows", "3-7.25=", "-#.00", "-#.0",
      {Padded("3.0"), Padded("7.3"), Padded("-4.3")}},
-    {"LongerThanSixteenKeepsTheLastSixteen", "1234567890123456=", "-#.00", "-#.00",
-     {"4567890123456.00", "4567890123456.00"}},
+    {"LongerThanSixteenShowsItsCut", "1234567890123456=", "-#.00", "-#.00",
+     {"…567890123456.00", "…567890123456.00"}},
+    {"TwentyDigitTotalShowsItsCut", "12345678901234567890+1=", "-#.##", "-#.##",
+     {"…678901234567000", Padded("1"), "…678901234567000"}},
     {"InfinityPrintsAsTheTapeShowsIt", "5/0=", "-#.##", "-#.##",
      {Padded("5"), Padded("0"), Padded("INF")}},
 };
@@ -493,10 +573,6 @@ TEST_F(TapePrintingTest, CancellingTheDialogPrintsNothingAndLeavesTheTape) {
 }
 
 // ---- The page on paper ---------------------------------------------------
-
-// pdftotext boxes a word from its font's ascent above the baseline to its
-// descent below it.
-double Baseline(const PdfWord& word, double descent) { return word.yMax - descent; }
 
 const PdfWord& Word(const PdfText& pdf, const std::string& text, int occurrence = 0) {
     for (const PdfWord& word : pdf.words) {

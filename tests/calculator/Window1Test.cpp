@@ -5,6 +5,7 @@
 #include "Window1.h"
 #include "App.h"
 #include "Main.h"
+#include "PaintProbes.h"
 #include "QtAccess.h"
 #include "Runtime.h"
 #include "StreamChecks.h"
@@ -480,7 +481,16 @@ TEST_F(Window1Test, EveryAccessorReturnsItsControlOfItsClass) {
         EXPECT_EQ(control, row.get(window)) << row.name;
         EXPECT_EQ(control->Window(), &window) << row.name;
     }
-    EXPECT_EQ(ContentOf(window)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 32);
+    // The content holds the layout's controls and nothing else.
+    std::vector<QWidget*> built;
+    for (const ControlLayout& layout : Window1Controls()) {
+        built.push_back(WidgetOf(*window.ControlByName(std::string(layout.name))));
+    }
+    QList<QWidget*> children =
+        ContentOf(window)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::ranges::sort(built);
+    std::ranges::sort(children);
+    EXPECT_TRUE(std::ranges::equal(children, built));
 }
 
 TEST_F(Window1Test, HiddenReadoutIsReturnedLikeAnyOther) {
@@ -716,6 +726,44 @@ TEST_F(Window1Test, ReadoutTellsScreenReadersItsCurrentText) {
     Calculator().Slider1()->Value(40);
     EXPECT_EQ(WidgetOf(*Calculator().tSIze())->accessibleName(), "40 pt.");
 }
+
+// The program started under the user's theme: the palette comes before the
+// program starts and goes after it ends.
+class Window1ThemeTest : public ProgramTest, public ::testing::WithParamInterface<Theme> {
+protected:
+    const ThemeApplied theme{GetParam()};
+};
+
+// Under the user's theme every text of every window reads at 4.5:1 or better
+// on what is painted behind it: a caption whose colour the layout fixes
+// stands on the design's own face, a field or the tape takes text and
+// surface from the theme.
+TEST_P(Window1ThemeTest, EveryTextOfEveryWindowReadsOnTheSurfaceBehindIt) {
+    TypeText(TopLevelOf(Calculator()), QStringLiteral("7+8"));
+    // The read-out shows while the slider moves.
+    Calculator().Slider1()->Value(40);
+    prefsWin::Get();
+    aboutWin::Get();
+    const std::pair<const char*, std::span<const ControlLayout>> windows[] = {
+        {"Window1.Window1", Window1Controls()},
+        {"prefsWin.prefsWin", prefsWinControls()},
+        {"aboutWin.aboutWin", aboutWinControls()},
+    };
+    for (const auto& [name, controls] : windows) {
+        const std::vector<ShownText> texts = ShownTexts(*GetImplicitWindow(name), controls);
+        EXPECT_FALSE(texts.empty()) << name;
+        for (const ShownText& text : texts) {
+            // The read-out's light text and grey box are both the layout's,
+            // whatever the theme: 4.0:1, which WCAG allows a text as large as
+            // its 56-pixel black face.
+            const double least = text.name == "tSIze" ? 3 : 4.5;
+            EXPECT_GE(text.contrast, least) << name << " " << text.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, Window1ThemeTest, ::testing::ValuesIn(Themes()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 void ExpectColumnsSplitFiftyThirtyFiveFifteen(const QTableView& tape) {
     const double width = tape.viewport()->width();

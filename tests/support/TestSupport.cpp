@@ -15,8 +15,11 @@
 #include <QTextBoundaryFinder>
 #include <QWidget>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -123,4 +126,26 @@ FileSizeLimit::~FileSizeLimit() {
     limit.rlim_cur = before_;
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, signalBefore_);
+}
+
+namespace {
+
+bool syncFails = false;
+
+} // namespace
+
+SyncFailure::SyncFailure() { syncFails = true; }
+
+SyncFailure::~SyncFailure() { syncFails = false; }
+
+// Defined in the test program, this fsync is the one its code calls; the
+// system's own does the work unless a SyncFailure lives.
+extern "C" int fsync(int fd) {
+    if (syncFails) {
+        errno = EIO;
+        return -1;
+    }
+    using Sync = int (*)(int);
+    static const auto systemSync = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fsync"));
+    return systemSync(fd);
 }

@@ -60,6 +60,17 @@ private:
     void (*signalBefore_)(int) = nullptr;
 };
 
+// While it lives, every fsync fails with EIO, as a disk that reports an
+// error while it writes out the file's bytes fails it. The test programs
+// provide fsync themselves, in place of the system's, for this.
+class SyncFailure {
+public:
+    SyncFailure();
+    ~SyncFailure();
+    SyncFailure(const SyncFailure&) = delete;
+    SyncFailure& operator=(const SyncFailure&) = delete;
+};
+
 // A test on the whole program: started before it, ended after it, and no
 // exception may have been reported on the way.
 class ProgramTest : public ::testing::Test {
