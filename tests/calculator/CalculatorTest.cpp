@@ -250,6 +250,11 @@ const Case kCases[] = {
      {Op("4", "+"), Op("1", "="), Total("5")}, 2},
     {"OperandEntersAsTheMaskRoundedIt", "1.006+1=", kTwoDecimals, "2.01",
      {Op("1.01", "+"), Op("1.00", "="), Total("2.01")}, 2},
+    {"ZeroTimesANegativeTotalShowsUnsignedZero", "3-7=*0=", kTwoDecimals, "0.00",
+     {Op("3.00", "-"), Op("7.00", "="), Total("-4.00"), Op("-4.00", "*"), Op("0.00", "="),
+      Total("0.00")}, 5},
+    {"NegativeTotalRoundingToZeroKeepsItsSign", "0-.01/3=", kTwoDecimals, "-0.00",
+     {Op("0.00", "-"), Op("0.01", "/"), Op("3.00", "="), Total("-0.00")}, 3},
 
     // The display's entry rules.
     {"DigitReplacesTheInitialZero", "5", kFirstRunMask, "5", {}, -1},
