@@ -397,7 +397,6 @@ TEST_F(ListboxTest, StreamGivesTheTapeItsLook) {
     EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(view->selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_EQ(view->accessibleDescription(), "ListBox1");
     EXPECT_THROW(SetProperties(list, {{"Heading", std::string("x")}}), std::invalid_argument);
 }
 
