@@ -9,6 +9,8 @@
 #include "Window1.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
 #include <QLocale>
 #include <QTest>
 #include <QWidget>
@@ -139,6 +141,19 @@ TapeRow Total(const std::string& value, const std::string& label = "Tot.") {
 
 using Tape = std::vector<TapeRow>;
 
+// Every object whose accessible node tells screen readers that it has the
+// keyboard focus; a tape cell is there as null.
+void CollectFocused(QAccessibleInterface& node, std::vector<QObject*>& focused) {
+    if (node.state().focused) {
+        focused.push_back(node.object());
+    }
+    for (int i = 0; i < node.childCount(); ++i) {
+        if (QAccessibleInterface* child = node.child(i)) {
+            CollectFocused(*child, focused);
+        }
+    }
+}
+
 // ---- Fixture -------------------------------------------------------------
 
 // Every exception report so far, one a line.
@@ -212,6 +227,15 @@ TEST_P(CalculatorBehaviour, DisplayAndTapeFollowTheKeys) {
     for (int row = 0; row < window->ListBox1()->ListCount(); ++row) {
         EXPECT_EQ(window->ListBox1()->CellAlignment(row, 1), 3) << "value of row " << row;
     }
+    // Only the control that has the keyboard focus says so: the selected
+    // total does not, while the keys go to the display.
+    std::vector<QObject*> focused;
+    CollectFocused(*QAccessible::queryAccessibleInterface(top), focused);
+    std::vector<QObject*> expected;
+    if (QApplication::focusWidget() != nullptr) {
+        expected.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(focused, expected);
     EXPECT_EQ(Reports(), "");
 }
 

@@ -5,6 +5,7 @@
 #include "TextField.h"
 #include "Window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -19,7 +20,11 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -387,6 +392,74 @@ TEST_F(ListboxTest, DeleteAllRowsEmptiesTheListAndDropsAnOpenEditor) {
     EXPECT_THROW(list->Cell(0, 0), std::out_of_range);
     list->AddRow({"again"});
     EXPECT_EQ(list->LastIndex(), 0);
+}
+
+// What Qt warned of while a check ran.
+std::vector<std::string> qtWarnings;
+
+// A cell as accessibility tools reach it, through the table's children.
+struct HeardCell {
+    int row = 0;
+    int column = 0;
+    std::string text;
+    bool operator==(const HeardCell&) const = default;
+};
+
+void PrintTo(const HeardCell& cell, std::ostream* out) {
+    *out << "(" << cell.row << ", " << cell.column << ") \"" << cell.text << "\"";
+}
+
+std::vector<HeardCell> HeardCells(QTableView& view) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&view);
+    std::vector<HeardCell> cells;
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* child = table->child(i);
+        if (child != nullptr && child->role() == QAccessible::Cell) {
+            const QAccessibleTableCellInterface* cell = child->tableCellInterface();
+            cells.push_back({cell->rowIndex(), cell->columnIndex(),
+                             child->text(QAccessible::Name).toStdString()});
+        }
+    }
+    return cells;
+}
+
+// Accessibility tools keep the cells they were asked about: after the rows
+// or columns change, each cell they reach is one the list has, with its text.
+TEST_F(ListboxTest, AccessibleCellsFollowTheRowsAndColumnsThroughEveryChange) {
+    const std::pair<const char*, std::function<void(Listbox&)>> changes[] = {
+        {"all rows deleted, fewer added",
+         [](Listbox& l) {
+             l.DeleteAllRows();
+             l.AddRow({"again", "7", "="});
+         }},
+        {"rows from an initial value",
+         [](Listbox& l) {
+             SetProperties(&l, {{"InitialValue", std::string("x\t1\ry\t2")}});
+         }},
+        {"a column fewer", [](Listbox& l) { l.ColumnCount(2); }},
+        {"a column more", [](Listbox& l) { l.ColumnCount(4); }},
+    };
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && type != QtInfoMsg) {
+                qtWarnings.push_back(text.toStdString());
+            }
+        });
+    for (const auto& [name, change] : changes) {
+        list->DeleteAllRows();
+        AddRows(3);
+        HeardCells(*view);
+        change(*list);
+        std::vector<HeardCell> expected;
+        for (int row = 0; row < list->ListCount(); ++row) {
+            for (int column = 0; column < list->ColumnCount(); ++column) {
+                expected.push_back({row, column, list->Cell(row, column)});
+            }
+        }
+        EXPECT_EQ(HeardCells(*view), expected) << name;
+    }
+    qInstallMessageHandler(before);
+    EXPECT_EQ(qtWarnings, std::vector<std::string>());
 }
 
 TEST_F(ListboxTest, StreamGivesTheTapeItsLook) {
