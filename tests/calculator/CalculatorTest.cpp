@@ -1,6 +1,7 @@
 // The calculator as the user works it: keys and keypad buttons in, the
 // display and the paper tape out.
 
+#include "AnnouncementSeam.h"
 #include "App.h"
 #include "Controls.h"
 #include "QtAccess.h"
@@ -366,6 +367,28 @@ INSTANTIATE_TEST_SUITE_P(Keys, CalculatorBehaviour, ::testing::ValuesIn(kCases),
                          });
 
 // ---- Where the keys come from --------------------------------------------
+
+// A screen reader says each key typed; each new total, which may look like
+// the last number typed, it hears as the display's new value, while the
+// focus stays on the display.
+TEST_F(CalculatorTest, EachTotalIsToldToScreenReadersAsTheDisplaysValue) {
+    Focus(*window->LCD());
+    QObject* display = WidgetOf(*window->LCD());
+    std::vector<double> told;
+    RecordAnnouncementsForTesting([&](QObject* field, double value) {
+        EXPECT_EQ(field, display);
+        told.push_back(value);
+    });
+    Enter("7+3=*2=<Esc><Del>10-5=");
+    RecordAnnouncementsForTesting({});
+    EXPECT_EQ(told, (std::vector<double>{10, 20, 5}));
+    // The screen reader reads the value through the display's interface.
+    const QAccessibleValueInterface* value =
+        QAccessible::queryAccessibleInterface(display)->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toDouble(), 5);
+    EXPECT_EQ(top->focusWidget(), display);
+}
 
 TEST_F(CalculatorTest, KeysReachTheCalculatorWhereverTheFocusIs) {
     const Tape expected{Op("7", "+"), Op("3", "="), Total("10")};
