@@ -315,6 +315,42 @@ TEST_F(ListboxTest, EditingAnotherCellOrLosingTheFocusKeepsTheTypedText) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->Cell(1, 0) == "Food"; }));
 }
 
+// A table reports its current cell as focused: the selected row's cell says
+// so while the list has the focus, from code or a click, and none once the
+// focus has moved on to another control.
+TEST_F(ListboxTest, ASelectedCellReportsTheFocusOnlyWhileTheListHasIt) {
+    window->AddControl("Field", std::make_unique<TextField>());
+    QWidget* field = WidgetOf(*window->ControlByName("Field"));
+    SetProperties(window->ControlByName("Field"), {{"Top", 350}, {"Width", 100}, {"Height", 24}});
+    AddRows(3);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    const auto focusedCells = [&] {
+        std::vector<int> rows;
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface* child = table->child(i);
+            if (child != nullptr && child->role() == QAccessible::Cell && child->state().focused) {
+                rows.push_back(child->tableCellInterface()->rowIndex());
+            }
+        }
+        return rows;
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"selected while the field has the focus",
+         [&] {
+             field->setFocus();
+             list->ListIndex(2);
+         }},
+        {"the list takes the focus", [&] { view->setFocus(); }},
+        {"another row clicked", [&] { Click(1, 1); }},
+        {"the field takes the focus back", [&] { field->setFocus(); }},
+    };
+    const std::vector<int> expected[] = {{}, {2}, {1}, {}};
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        steps[step].second();
+        EXPECT_EQ(focusedCells(), expected[step]) << steps[step].first;
+    }
+}
+
 // The handler's answer decides whether the list selects the clicked row.
 TEST_F(ListboxTest, CellClickReportsTheCellAndOnlyFalseLetsTheListSelect) {
     const std::pair<bool, int> rows[] = {{false, 2}, {true, -1}};
