@@ -44,6 +44,7 @@ void Window1::calculate() {
     const std::string shown = Format(total, app.decimalFormat);
     tape.Cell(row, Window1::kValueColumn, shown);
     Display().Text(shown);
+    Display().Announce();
     tape.CellItalic(row, Window1::kValueColumn, true);
     tape.CellAlignment(row, Window1::kValueColumn, Listbox::AlignRight);
 

@@ -11,7 +11,8 @@
 // "/"). A row after an "=" row (a total row) or after a total row (no
 // operator) does not enter the total, so the walk runs through earlier
 // totals as one calculation. Values are read with Val, and the running total
-// is never rounded by the mask. Rows are fed one at a time, so no copy of
+// is never rounded by the mask; a zero total is plain zero, never minus
+// zero, which would show as "-0". Rows are fed one at a time, so no copy of
 // the tape is kept: the tape stays the only store of a calculation.
 class TapeWalk {
 public:

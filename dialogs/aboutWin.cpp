@@ -18,10 +18,11 @@ constexpr HandlerRow<aboutWin> kHandlers[] = {
 };
 // clang-format on
 
-// The donation button shows no caption: screen readers say what its
-// picture says.
+// The donation button shows no caption and the canvas no text: screen
+// readers say what their pictures say.
 constexpr SpokenName kSpokenNames[] = {
     {"BevelButton1", "Donate to lumaDex"},
+    {"Canvas1", "lumaDex icon"},
 };
 
 // The two controls that show the bundle's pictures; asked for anew each

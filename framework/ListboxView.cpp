@@ -3,6 +3,7 @@
 #include "Alignment.h"
 #include "Dispatch.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -222,7 +223,27 @@ ListboxView::ListboxView() : model_(new ListboxModel(this)), delegate_(new Listb
     connect(model_, &QAbstractItemModel::modelReset, this, relayout);
     connect(model_, &QAbstractItemModel::columnsInserted, this, relayout);
     connect(model_, &QAbstractItemModel::columnsRemoved, this, relayout);
+    // Accessibility tools keep an interface for each cell they were asked
+    // about. Qt's views tell them of a reset or of changed columns only while
+    // a screen reader is active, so a cell kept from before stood for a row
+    // that was gone; the table's interface hears of every such change.
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { TellAccessibility(QAccessibleTableModelChangeEvent::ModelReset); });
+    connect(model_, &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                TellAccessibility(QAccessibleTableModelChangeEvent::ColumnsInserted, first, last);
+            });
+    connect(model_, &QAbstractItemModel::columnsRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                TellAccessibility(QAccessibleTableModelChangeEvent::ColumnsRemoved, first, last);
+            });
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { FocusMoved(now); });
 }
+
+// A widget gives up the focus while it is destroyed, after the table has
+// ceased to be one.
+ListboxView::~ListboxView() { disconnect(focusWatch_); }
 
 // The table lays itself out after every inserted row and then repaints all
 // it shows. Adding a row to a tape changes nothing above the new row: the
@@ -348,8 +369,52 @@ void ListboxView::SelectRow(int row) {
     model_->CheckCell(row, 0);
     // Selecting scrolls the row into view, which needs the current range.
     updateGeometries();
-    selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::ClearAndSelect |
-                                                                 QItemSelectionModel::Rows);
+    const QModelIndex index = model_->index(row, 0);
+    constexpr auto kSelectRow = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    if (HoldsFocus(QApplication::focusWidget())) {
+        selectionModel()->setCurrentIndex(index, kSelectRow);
+    } else {
+        selectionModel()->select(index, kSelectRow);
+        scrollTo(index);
+    }
+}
+
+void ListboxView::TellAccessibility(QAccessibleTableModelChangeEvent::ModelChangeType change,
+                                    int first, int last) {
+    QAccessibleTableModelChangeEvent event(this, change);
+    event.setFirstColumn(first);
+    event.setLastColumn(last);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    if (table != nullptr && table->tableInterface() != nullptr) {
+        table->tableInterface()->modelChange(&event);
+    }
+}
+
+bool ListboxView::HoldsFocus(const QWidget* focus) const {
+    return focus != nullptr && (focus == this || isAncestorOf(focus));
+}
+
+// Accessibility tools hear the table's current cell as the one with the
+// keyboard focus, and the table tells them of every new current cell: so a
+// cell is current only while the table or its cell editor has the focus.
+// Elsewhere the selected row is only selected, and becomes current again
+// when the table takes the focus.
+void ListboxView::FocusMoved(QWidget* now) {
+    if (!HoldsFocus(now) && currentIndex().isValid()) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void ListboxView::focusInEvent(QFocusEvent* event) {
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    if (!currentIndex().isValid() && !selected.isEmpty()) {
+        // Without scrolling: the user may have scrolled away from it.
+        const bool scrolls = hasAutoScroll();
+        setAutoScroll(false);
+        selectionModel()->setCurrentIndex(selected.front(), QItemSelectionModel::NoUpdate);
+        setAutoScroll(scrolls);
+    }
+    QTableView::focusInEvent(event);
 }
 
 // The view lays out rows added or resized only when it next paints;

@@ -128,10 +128,9 @@ void RectControl::SetProperty(const Property& property) {
 void ApplyName(RectControl& control, const std::string& name) {
     ControlImpl& impl = control.Impl();
     impl.name = name;
+    // The object name stays inside the program: screen readers speak a
+    // control's accessible name and description, so neither is its Name.
     impl.widget->setObjectName(QString::fromStdString(name));
-    // Accessibility tools get the name as the control's description, so
-    // that test drivers find it; a screen reader never says it.
-    impl.widget->setAccessibleDescription(QString::fromStdString(name));
 }
 
 void ApplyInitialParent(RectControl& control, const std::string& parentName) {

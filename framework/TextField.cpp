@@ -3,6 +3,7 @@
 #include "Alignment.h"
 #include "ControlImpl.h"
 #include "ControlKeys.h"
+#include "FieldAccessible.h"
 #include "QtColor.h"
 
 #include <QLineEdit>
@@ -182,7 +183,27 @@ constexpr StreamKey kKeys[] = {
 
 const std::span<const StreamKey> kTextFieldKeys = kKeys;
 
-TextField::TextField() : RectControl(std::make_unique<ControlImpl>(new TextFieldWidget), kKeys) {}
+namespace {
+
+QAccessibleInterface* FieldAccessibility(const QString&, QObject* object) {
+    auto* field = dynamic_cast<TextFieldWidget*>(object);
+    return field != nullptr ? new FieldAccessible(field) : nullptr;
+}
+
+// A field's accessible interface is made the first time anything asks for
+// it, which may be while the field is being built: the factory is there
+// before the first field.
+TextFieldWidget* NewField() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(&FieldAccessibility);
+        return true;
+    }();
+    return new TextFieldWidget;
+}
+
+} // namespace
+
+TextField::TextField() : RectControl(std::make_unique<ControlImpl>(NewField()), kKeys) {}
 
 std::string TextField::Text() const { return View(*this).text().toStdString(); }
 void TextField::Text(const std::string& value) {
@@ -193,5 +214,7 @@ void TextField::Text(const std::string& value) {
     // A field filled by code shows its text from the start.
     view.setCursorPosition(0);
 }
+
+void TextField::Announce() { FieldAccessible::Announce(View(*this)); }
 
 bool TextField::ReadOnly() const { return View(*this).isReadOnly(); }

@@ -5,6 +5,7 @@
 
 #include "ListboxModel.h"
 
+#include <QAccessible>
 #include <QTableView>
 
 #include <functional>
@@ -16,6 +17,9 @@ class ListboxDelegate;
 class ListboxView : public QTableView {
 public:
     ListboxView();
+    ~ListboxView() override;
+    ListboxView(const ListboxView&) = delete;
+    ListboxView& operator=(const ListboxView&) = delete;
 
     ListboxModel& Model() const { return *model_; }
 
@@ -55,6 +59,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -68,6 +73,12 @@ private:
     };
 
     QWidget* OpenEditor() const;
+    // Whether the focus widget is the table or its cell editor.
+    bool HoldsFocus(const QWidget* focus) const;
+    void FocusMoved(QWidget* now);
+    // Hands the table's accessible interface a change of the rows or columns.
+    void TellAccessibility(QAccessibleTableModelChangeEvent::ModelChangeType change, int first = -1,
+                           int last = -1);
 
     ListboxModel* model_;
     ListboxDelegate* delegate_;
@@ -78,4 +89,5 @@ private:
     // (-1: none were), everything when wholeLayout_ is set.
     int firstDirtyRow_ = -1;
     bool wholeLayout_ = false;
+    QMetaObject::Connection focusWatch_;
 };

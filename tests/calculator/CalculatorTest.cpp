@@ -1,6 +1,7 @@
 // The calculator as the user works it: keys and keypad buttons in, the
 // display and the paper tape out.
 
+#include "AnnouncementSeam.h"
 #include "App.h"
 #include "Controls.h"
 #include "QtAccess.h"
@@ -9,6 +10,8 @@
 #include "Window1.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
 #include <QLocale>
 #include <QTest>
 #include <QWidget>
@@ -139,6 +142,19 @@ TapeRow Total(const std::string& value, const std::string& label = "Tot.") {
 
 using Tape = std::vector<TapeRow>;
 
+// Every object whose accessible node tells screen readers that it has the
+// keyboard focus; a tape cell is there as null.
+void CollectFocused(QAccessibleInterface& node, std::vector<QObject*>& focused) {
+    if (node.state().focused) {
+        focused.push_back(node.object());
+    }
+    for (int i = 0; i < node.childCount(); ++i) {
+        if (QAccessibleInterface* child = node.child(i)) {
+            CollectFocused(*child, focused);
+        }
+    }
+}
+
 // ---- Fixture -------------------------------------------------------------
 
 // Every exception report so far, one a line.
@@ -212,6 +228,15 @@ TEST_P(CalculatorBehaviour, DisplayAndTapeFollowTheKeys) {
     for (int row = 0; row < window->ListBox1()->ListCount(); ++row) {
         EXPECT_EQ(window->ListBox1()->CellAlignment(row, 1), 3) << "value of row " << row;
     }
+    // Only the control that has the keyboard focus says so: the selected
+    // total does not, while the keys go to the display.
+    std::vector<QObject*> focused;
+    CollectFocused(*QAccessible::queryAccessibleInterface(top), focused);
+    std::vector<QObject*> expected;
+    if (QApplication::focusWidget() != nullptr) {
+        expected.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(focused, expected);
     EXPECT_EQ(Reports(), "");
 }
 
@@ -250,6 +275,11 @@ const Case kCases[] = {
      {Op("4", "+"), Op("1", "="), Total("5")}, 2},
     {"OperandEntersAsTheMaskRoundedIt", "1.006+1=", kTwoDecimals, "2.01",
      {Op("1.01", "+"), Op("1.00", "="), Total("2.01")}, 2},
+    {"ZeroTimesANegativeTotalShowsUnsignedZero", "3-7=*0=", kTwoDecimals, "0.00",
+     {Op("3.00", "-"), Op("7.00", "="), Total("-4.00"), Op("-4.00", "*"), Op("0.00", "="),
+      Total("0.00")}, 5},
+    {"NegativeTotalRoundingToZeroKeepsItsSign", "0-.01/3=", kTwoDecimals, "-0.00",
+     {Op("0.00", "-"), Op("0.01", "/"), Op("3.00", "="), Total("-0.00")}, 3},
 
     // The display's entry rules.
     {"DigitReplacesTheInitialZero", "5", kFirstRunMask, "5", {}, -1},
@@ -337,6 +367,28 @@ INSTANTIATE_TEST_SUITE_P(Keys, CalculatorBehaviour, ::testing::ValuesIn(kCases),
                          });
 
 // ---- Where the keys come from --------------------------------------------
+
+// A screen reader says each key typed; each new total, which may look like
+// the last number typed, it hears as the display's new value, while the
+// focus stays on the display.
+TEST_F(CalculatorTest, EachTotalIsToldToScreenReadersAsTheDisplaysValue) {
+    Focus(*window->LCD());
+    QObject* display = WidgetOf(*window->LCD());
+    std::vector<double> told;
+    RecordAnnouncementsForTesting([&](QObject* field, double value) {
+        EXPECT_EQ(field, display);
+        told.push_back(value);
+    });
+    Enter("7+3=*2=<Esc><Del>10-5=");
+    RecordAnnouncementsForTesting({});
+    EXPECT_EQ(told, (std::vector<double>{10, 20, 5}));
+    // The screen reader reads the value through the display's interface.
+    const QAccessibleValueInterface* value =
+        QAccessible::queryAccessibleInterface(display)->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toDouble(), 5);
+    EXPECT_EQ(top->focusWidget(), display);
+}
 
 TEST_F(CalculatorTest, KeysReachTheCalculatorWhereverTheFocusIs) {
     const Tape expected{Op("7", "+"), Op("3", "="), Total("10")};

@@ -73,6 +73,13 @@ const Case kCases[] = {
     {"FirstRunMaskShowsAtMostTwoDecimals", {Op("10", "/"), Op("3", "=")}, kFirstRunMask, "3.33"},
     {"FirstRunMaskDropsTrailingZeros", {Op("2.5", "+"), Op("5", "=")}, kFirstRunMask, "7.5"},
     {"NegativeTotalKeepsItsSign", {Op("3.00", "-"), Op("7.00", "=")}, kTwoDecimals, "-4.00"},
+    {"ZeroTimesANegativeTotalIsUnsignedZero",
+     {Op("3.00", "-"), Op("7.00", "="), Total("-4.00"), Op("-4.00", "*"), Op("0.00", "=")},
+     kTwoDecimals, "0.00"},
+    {"ZeroOverANegativeIsUnsignedZero", {Op("0", "/"), Op("-5", "=")}, kFirstRunMask, "0"},
+    {"MinusZeroFirstRowTotalsUnsignedZero", {Op("-0.00", "=")}, kTwoDecimals, "0.00"},
+    {"NegativeRoundingToZeroKeepsItsSign", {Op("0", "-"), Op("0.001", "=")}, kTwoDecimals,
+     "-0.00"},
     {"ZeroIntegerPartIsShown", {Op("0.50", "+"), Op("0.25", "=")}, kTwoDecimals, "0.75"},
 };
 // clang-format on

@@ -6,6 +6,7 @@
 #include "Window.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QEnterEvent>
@@ -315,7 +316,8 @@ TEST_F(ControlsTest, BevelButtonClickRunsActionOnceNeverTakesFocusAndIsNamedByCa
     EXPECT_EQ(widget->accessibleName(), "7");
     button.Caption("8");
     EXPECT_EQ(widget->accessibleName(), "8");
-    EXPECT_EQ(widget->accessibleDescription(), "BevelButton1");
+    EXPECT_NE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description),
+              "BevelButton1");
 }
 
 // A picture button is named by what its picture says, never by its Name;
@@ -330,7 +332,8 @@ TEST_F(ControlsTest, PictureButtonIsNamedByTheNameTheProgramGivesIt) {
     EXPECT_EQ(widget->accessibleName(), "9");
     button.Caption("");
     EXPECT_EQ(widget->accessibleName(), "Donate");
-    EXPECT_EQ(widget->accessibleDescription(), "BevelButton1");
+    EXPECT_NE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description),
+              "BevelButton1");
 }
 
 TEST_F(ControlsTest, KeypadCaptionFitsItsKeyUnclipped) {

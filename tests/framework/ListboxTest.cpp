@@ -5,6 +5,7 @@
 #include "TextField.h"
 #include "Window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -19,7 +20,11 @@
 
 #include <cmath>
 #include <functional>
+#include <ostream>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -310,6 +315,42 @@ TEST_F(ListboxTest, EditingAnotherCellOrLosingTheFocusKeepsTheTypedText) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->Cell(1, 0) == "Food"; }));
 }
 
+// A table reports its current cell as focused: the selected row's cell says
+// so while the list has the focus, from code or a click, and none once the
+// focus has moved on to another control.
+TEST_F(ListboxTest, ASelectedCellReportsTheFocusOnlyWhileTheListHasIt) {
+    window->AddControl("Field", std::make_unique<TextField>());
+    QWidget* field = WidgetOf(*window->ControlByName("Field"));
+    SetProperties(window->ControlByName("Field"), {{"Top", 350}, {"Width", 100}, {"Height", 24}});
+    AddRows(3);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    const auto focusedCells = [&] {
+        std::vector<int> rows;
+        for (int i = 0; i < table->childCount(); ++i) {
+            QAccessibleInterface* child = table->child(i);
+            if (child != nullptr && child->role() == QAccessible::Cell && child->state().focused) {
+                rows.push_back(child->tableCellInterface()->rowIndex());
+            }
+        }
+        return rows;
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"selected while the field has the focus",
+         [&] {
+             field->setFocus();
+             list->ListIndex(2);
+         }},
+        {"the list takes the focus", [&] { view->setFocus(); }},
+        {"another row clicked", [&] { Click(1, 1); }},
+        {"the field takes the focus back", [&] { field->setFocus(); }},
+    };
+    const std::vector<int> expected[] = {{}, {2}, {1}, {}};
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        steps[step].second();
+        EXPECT_EQ(focusedCells(), expected[step]) << steps[step].first;
+    }
+}
+
 // The handler's answer decides whether the list selects the clicked row.
 TEST_F(ListboxTest, CellClickReportsTheCellAndOnlyFalseLetsTheListSelect) {
     const std::pair<bool, int> rows[] = {{false, 2}, {true, -1}};
@@ -389,6 +430,74 @@ TEST_F(ListboxTest, DeleteAllRowsEmptiesTheListAndDropsAnOpenEditor) {
     EXPECT_EQ(list->LastIndex(), 0);
 }
 
+// What Qt warned of while a check ran.
+std::vector<std::string> qtWarnings;
+
+// A cell as accessibility tools reach it, through the table's children.
+struct HeardCell {
+    int row = 0;
+    int column = 0;
+    std::string text;
+    bool operator==(const HeardCell&) const = default;
+};
+
+void PrintTo(const HeardCell& cell, std::ostream* out) {
+    *out << "(" << cell.row << ", " << cell.column << ") \"" << cell.text << "\"";
+}
+
+std::vector<HeardCell> HeardCells(QTableView& view) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&view);
+    std::vector<HeardCell> cells;
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* child = table->child(i);
+        if (child != nullptr && child->role() == QAccessible::Cell) {
+            const QAccessibleTableCellInterface* cell = child->tableCellInterface();
+            cells.push_back({cell->rowIndex(), cell->columnIndex(),
+                             child->text(QAccessible::Name).toStdString()});
+        }
+    }
+    return cells;
+}
+
+// Accessibility tools keep the cells they were asked about: after the rows
+// or columns change, each cell they reach is one the list has, with its text.
+TEST_F(ListboxTest, AccessibleCellsFollowTheRowsAndColumnsThroughEveryChange) {
+    const std::pair<const char*, std::function<void(Listbox&)>> changes[] = {
+        {"all rows deleted, fewer added",
+         [](Listbox& l) {
+             l.DeleteAllRows();
+             l.AddRow({"again", "7", "="});
+         }},
+        {"rows from an initial value",
+         [](Listbox& l) {
+             SetProperties(&l, {{"InitialValue", std::string("x\t1\ry\t2")}});
+         }},
+        {"a column fewer", [](Listbox& l) { l.ColumnCount(2); }},
+        {"a column more", [](Listbox& l) { l.ColumnCount(4); }},
+    };
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && type != QtInfoMsg) {
+                qtWarnings.push_back(text.toStdString());
+            }
+        });
+    for (const auto& [name, change] : changes) {
+        list->DeleteAllRows();
+        AddRows(3);
+        HeardCells(*view);
+        change(*list);
+        std::vector<HeardCell> expected;
+        for (int row = 0; row < list->ListCount(); ++row) {
+            for (int column = 0; column < list->ColumnCount(); ++column) {
+                expected.push_back({row, column, list->Cell(row, column)});
+            }
+        }
+        EXPECT_EQ(HeardCells(*view), expected) << name;
+    }
+    qInstallMessageHandler(before);
+    EXPECT_EQ(qtWarnings, std::vector<std::string>());
+}
+
 TEST_F(ListboxTest, StreamGivesTheTapeItsLook) {
     EXPECT_EQ(list->ColumnCount(), 3);
     EXPECT_TRUE(view->horizontalHeader()->isHidden());
@@ -397,7 +506,6 @@ TEST_F(ListboxTest, StreamGivesTheTapeItsLook) {
     EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(view->selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_EQ(view->accessibleDescription(), "ListBox1");
     EXPECT_THROW(SetProperties(list, {{"Heading", std::string("x")}}), std::invalid_argument);
 }
 
