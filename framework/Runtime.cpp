@@ -5,6 +5,7 @@
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "KeyRouting.h"
+#include "ReadableSelection.h"
 #include "Report.h"
 #include "SignalQuit.h"
 #include "Window.h"
@@ -54,6 +55,7 @@ void RuntimeInit(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lumaDex"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    KeepSelectionReadable();
     InstallFontSubstitutions();
     if (state.keyRouter == nullptr) {
         state.keyRouter = new KeyRouter(QApplication::instance());

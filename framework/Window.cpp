@@ -9,6 +9,7 @@
 #include "NilObjectException.h"
 #include "QtAccess.h"
 #include "QtColor.h"
+#include "ReadableSelection.h"
 #include "RectControl.h"
 #include "Runtime.h"
 #include "Screen.h"
@@ -67,6 +68,7 @@ WindowImpl::WindowImpl(Window& window, std::string name)
     content->setFocusPolicy(Qt::ClickFocus);
     content->setAutoFillBackground(true);
     ApplySurface();
+    KeepSelectionReadable();
     ServeApplicationMenuBar();
 }
 

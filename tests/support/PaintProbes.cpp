@@ -139,9 +139,13 @@ std::optional<TextSwap> SwapOf(RectControl& control) {
     const auto setCaption = [](auto& c, const std::string& v) { c.Caption(v); };
     const auto text = [](const auto& c) { return c.Text(); };
     const auto setText = [](auto& c, const std::string& v) { c.Text(v); };
-    // The first row's value, as a number on the tape shows.
-    const auto cell = [](const Listbox& c) { return c.ListCount() > 0 ? c.Cell(0, 1) : ""; };
-    const auto setCell = [](Listbox& c, const std::string& v) { c.Cell(0, 1, v); };
+    // The selected row's value (the first row's where none is selected), as a
+    // number on the tape shows: the selection paints a pair of its own.
+    const auto row = [](const Listbox& c) { return std::max(c.ListIndex(), 0); };
+    const auto cell = [row](const Listbox& c) {
+        return c.ListCount() > 0 ? c.Cell(row(c), 1) : "";
+    };
+    const auto setCell = [row](Listbox& c, const std::string& v) { c.Cell(row(c), 1, v); };
     const auto item = [](const PopupMenu& c) { return c.ListIndex(); };
     const auto setItem = [](PopupMenu& c, int v) { c.ListIndex(v); };
     for (auto swap : {Swapped<BevelButton>(control, caption, setCaption, none),
