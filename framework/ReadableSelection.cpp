@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QPalette>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -89,8 +90,11 @@ protected:
 } // namespace
 
 void KeepSelectionReadable() {
-    if (qApp->findChild<SelectionKeeper*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
-        qApp->installEventFilter(new SelectionKeeper(qApp));
+    // Owned by the application: gone with it, and made again for a new one.
+    static QPointer<SelectionKeeper> keeper;
+    if (keeper == nullptr) {
+        keeper = new SelectionKeeper(qApp);
+        qApp->installEventFilter(keeper);
     }
     SelectionKeeper::Apply();
 }
