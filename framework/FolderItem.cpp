@@ -100,7 +100,8 @@ std::unique_ptr<FolderItem> FolderItem::Child(const std::string& name) const {
     if (!PlainFileName(name)) {
         return nullptr;
     }
-    const bool separated = !path_.empty() && path_.back() == '/';
+    // An empty path is the current folder, as it is to the system.
+    const bool separated = path_.empty() || path_.back() == '/';
     return std::make_unique<FolderItem>(path_ + (separated ? "" : "/") + name);
 }
 
